@@ -1,0 +1,3 @@
+#include "menus/screens.h"
+
+void handleHowToPlay(MyEventReceiver) {}

@@ -1,0 +1,4 @@
+#include "menus/screens.h"
+
+void buildMainMenu() {}
+void handleMainMenu(MyEventReceiver) {}

@@ -1,0 +1,4 @@
+#include "play/play_frame.h"
+
+void readFrameStartVelocity() {}
+void playFrame() {}

@@ -1,0 +1,4 @@
+#include "presentation/shaders.h"
+
+// Until the programs exist every node keeps its fixed-function material.
+void createShaderMaterials() {}

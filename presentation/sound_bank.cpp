@@ -1,0 +1,4 @@
+#include "presentation/sound_bank.h"
+
+void loadSoundBank() {}
+void keepTitleMusicPlaying() {}

@@ -1,0 +1,42 @@
+// Runs the real game in a run tree of its own (Bin/, Contents/ shared with the
+// build, a private UserData/) and collects what it wrote.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class RunTree {
+public:
+    RunTree();
+    ~RunTree();
+    RunTree(const RunTree&) = delete;
+    RunTree& operator=(const RunTree&) = delete;
+
+    const std::string& root() const { return root_; }
+    std::string path(const std::string& relative) const { return root_ + "/" + relative; }
+    std::string optionsPath() const { return path("UserData/options.golf"); }
+    void writeOptions(const std::string& bytes) const;
+    bool hasOptions() const;
+    std::string readOptions() const;
+
+private:
+    std::string root_;
+};
+
+struct GameRun {
+    int status = -1;
+    std::string out;                 // stdout: the start-up log
+    std::string err;
+    std::vector<std::string> dumps;  // one JSON object per dump command
+};
+
+// Runs `tallowick --replay SCRIPT --dump FILE [extra]` with Bin/ as working directory.
+GameRun runScript(const RunTree& tree, const std::string& script, const std::string& extraArguments = "");
+
+std::string readFile(const std::string& path);
+
+// The value of `key` in a flat dump object, as written ("" when absent).
+std::string jsonValue(const std::string& json, const std::string& key);
+double jsonNumber(const std::string& json, const std::string& key);
+// Element i (0-based) of a JSON array value.
+std::string jsonElement(const std::string& array, size_t index);
