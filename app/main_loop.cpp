@@ -39,6 +39,16 @@ void runPlayerSetupAndStart()
     if ((setupWasActive || game.screen.tutorialStartRequested) && game.screen.startRequested) startMatch();
 }
 
+// Key-up events never arrive for keys held while the window loses focus, so a
+// SPACE held at that moment would charge the meter unattended: release them all.
+void releaseKeysOnFocusLoss()
+{
+    static bool wasFocused = true;
+    const bool focused = replayMode() || game.engine.device->isWindowFocused();
+    if (wasFocused && !focused) game.receiver->releaseAllKeys();
+    wasFocused = focused;
+}
+
 void updateCaption()
 {
     const int32_t fps = frameRate();
@@ -53,6 +63,7 @@ void runMainLoop()
 {
     replayBeginLoop();
     while (runDevice()) {
+        releaseKeysOnFocusLoss();
         if (game.screen.holeActive) readFrameStartVelocity();
         drawFrame();
         updateCursor();
