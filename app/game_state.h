@@ -10,6 +10,7 @@
 #include "app/input_receiver.h"
 #include "course/newton.h"
 #include "play/match_state.h"
+#include "presentation/sound_bank.h"
 
 // Settings from ../UserData/options.golf; read once at start-up, written by the options menu.
 struct OptionsRecord {
@@ -82,6 +83,7 @@ struct GameState {
     MyEventReceiver* receiver = nullptr;  // owned by the entry point
     int32_t lastFrameRate = -1;           // the caption is set whenever the frame rate changes
     uint8_t audioAvailable = 0;           // 0: no audio device; every sound call is a no-op
+    SoundBank sounds;                     // loaded at start-up, kept for the whole run
 };
 
 extern GameState game;
