@@ -10,9 +10,10 @@
 #include "app/input_receiver.h"
 #include "course/newton.h"
 #include "play/match_state.h"
+#include "course/hole_scene.h"
 #include "play/turn_state.h"
 #include "presentation/hud_elements.h"
-#include "course/hole_scene.h"
+#include "presentation/sound_bank.h"
 
 // Settings from ../UserData/options.golf; read once at start-up, written by the options menu.
 struct OptionsRecord {
@@ -106,6 +107,7 @@ struct GameState {
     HudElements hud;
     int32_t lastFrameRate = -1;           // the caption is set whenever the frame rate changes
     uint8_t audioAvailable = 0;           // 0: no audio device; every sound call is a no-op
+    SoundBank sounds;                     // loaded at start-up, kept for the whole run
 };
 
 extern GameState game;

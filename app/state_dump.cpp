@@ -189,6 +189,17 @@ void dumpWindow(StateDump& dump)
     dump.number("windowHeight", attributes.height);
 }
 
+// The sound-bank entries started since the previous dump, in order.
+void dumpPlayedSounds(StateDump& dump)
+{
+    std::string names = "[";
+    for (const std::string& name : playedSounds()) {
+        if (names.size() > 1) names += ',';
+        names += encodeString(name);
+    }
+    dump.raw("played", names + "]");
+}
+
 }  // namespace
 
 void dumpState(StateDump& dump, long frame, unsigned timeMs)
@@ -203,4 +214,5 @@ void dumpState(StateDump& dump, long frame, unsigned timeMs)
     dump.number("tutorialHold", game.tutorial.tutorialHold);
     dumpMatch(dump);
     dumpWindow(dump);
+    dumpPlayedSounds(dump);
 }
