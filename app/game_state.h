@@ -11,6 +11,7 @@
 #include "course/newton.h"
 #include "play/match_state.h"
 #include "course/hole_scene.h"
+#include "menus/menu_elements.h"
 #include "play/turn_state.h"
 #include "presentation/hud_elements.h"
 #include "presentation/sound_bank.h"
@@ -83,6 +84,7 @@ struct MenuState {
     int32_t fadePhase = 0;
     uint32_t fadeTimerStart = 0;
     uint32_t fadeTimerNow = 0;
+    MainMenuElements mainMenu;
 };
 
 // Tutorial page state (how-to-play over the practice hole).

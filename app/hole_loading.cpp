@@ -1,6 +1,7 @@
 #include "app/hole_loading.h"
 
 #include "app/game_state.h"
+#include "app/replay.h"
 #include "course/ai_seats.h"
 #include "course/holes/hole_builder.h"
 #include "menus/screens.h"
@@ -67,6 +68,7 @@ void startMatch()
     EngineHandles& engine = game.engine;
     engine.sceneManager->clear();
     engine.gui->clear();
+    game.hud = HudElements{};
     game.screen.playerSetupActive = 0;
     game.screen.tutorialStartRequested = 0;
     showLoadingImage();
@@ -108,6 +110,7 @@ void changeHole()
     if (match.currentHole == match.lastHole) match.currentHole = kPracticeHoleId;
     if (!s.holeChangeActive) {
         game.engine.gui->clear();
+        game.hud = HudElements{};
         newFader()->fadeOut(kFadeOutMs);
         s.holeChangeActive = 1;
         recreateCursor();

@@ -1,5 +1,7 @@
 #include "play/turn_rotation.h"
 
+#include <cstddef>
+
 namespace {
 
 // An override: when every listed player has finished, the turn goes to `player`.
@@ -19,7 +21,7 @@ constexpr Override kFourPlayers[] = {
     {{1, 2, 3}, 4}, {{2, 3, 4}, 1}, {{3, 4, 1}, 2}, {{4, 1, 2}, 3},
 };
 
-template <size_t N>
+template <std::size_t N>
 int32_t applyOverrides(int32_t player, const Override (&rules)[N], const uint8_t holedOut[kMaxPlayers + 1])
 {
     for (const Override& rule : rules) {
