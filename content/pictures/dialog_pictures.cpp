@@ -50,27 +50,27 @@ Image creditsPanel()
 {
     Image image(kCreditsWidth, kCreditsHeight);
     drawParchment(image, 3, 3, kCreditsWidth - 8, kCreditsHeight - 9, 2101);
-    TextStyle title = paperHeading(30);
-    drawText(image, "Credits", kCreditsWidth / 2, 42, 0, title);
+    TextStyle title = paperHeading(28);
+    drawText(image, "Credits", kCreditsWidth / 2, 40, 0, title);
     TextStyle body = paperText(13);
-    drawText(image, "Tallowick Mini Golf", kCreditsWidth / 2, 64, 0, paperHeading(16));
-    drawText(image, "made with these free works:", kCreditsWidth / 2, 82, 0, body);
-    drawRule(image, 40, kCreditsWidth - 40, 90);
+    drawText(image, "Tallowick Mini Golf", kCreditsWidth / 2, 60, 0, paperHeading(16));
+    drawText(image, "made with these free works:", kCreditsWidth / 2, 77, 0, body);
+    drawRule(image, 40, kCreditsWidth - 40, 85);
     TextStyle work = paperText(13);
     TextStyle licence = paperText(12);
     licence.fill = rgb(140, 50, 20);
-    int y = 112;
+    int y = 105;
     for (const Credit& c : kCredits) {
         drawText(image, c.work, 26, y, -1, work);
         drawText(image, c.licence, kCreditsWidth - 26, y, 1, licence);
         drawLine(image, 26, y + 5.5f, kCreditsWidth - 26.0f, y + 5.5f, 0.6f, rgb(120, 70, 30, 0.25f));
-        y += 21;
+        y += 19;
     }
-    drawRule(image, 40, kCreditsWidth - 40, y - 8);
+    drawRule(image, 40, kCreditsWidth - 40, y - 7);
     TextStyle small = paperText(11);
     small.fill = rgb(90, 56, 30);
-    drawText(image, "Every picture, model, sound and tune", kCreditsWidth / 2, y + 10, 0, small);
-    drawText(image, "is made by the game's own code.", kCreditsWidth / 2, y + 24, 0, small);
+    drawText(image, "Every picture, model, sound and tune", kCreditsWidth / 2, y + 9, 0, small);
+    drawText(image, "is made by the game's own code.", kCreditsWidth / 2, y + 22, 0, small);
     drawNail(image, kCreditsWidth / 2.0f, 12, 3);
     return image;
 }
@@ -138,7 +138,7 @@ const Page kPages[8] = {
     {"The Controls", {"[←] [→]  turn your aim", "", "[SPACE]  hold to charge a putt,", "|let go to swing", "", "[1] [2]  camera behind or above", "[↑] [↓]  zoom the camera", "", "[ESC]  leave the game or give up"}, false},
     {"Mind the Hazards", {"Every hole has a par: the strokes", "a good player needs.", "", "Sand and water cost you a stroke,", "and the ball goes back to where", "you played it from.", "", "At par plus four strokes the", "hole is over for you."}, false},
     {"Take Your First Shot", {"Hold [SPACE] and watch the", "power meter below fill up.", "", "Let go of [SPACE] and the", "putter swings at the ball."}, true},
-    {"The Power Meter", {"The longer you hold [SPACE],", "the fuller the meter and the", "harder the putt.", "Green is a gentle tap,", "red is full", "strength."}, true},
+    {"The Power Meter", {"The longer you hold [SPACE],", "the fuller the meter and", "the harder the putt.", "Green: a gentle tap.", "Red: full strength."}, true},
     {"Aiming and Cameras", {"[←] [→]  turn your aim", "[1]  camera behind the ball", "[2]  camera above the ball", "[↑] [↓]  zoom in and out"}, true},
     {"Get the Ball in the Cup!", {"Keep putting until the ball", "drops into the cup by the flag.", "", "Every stroke counts, so take", "your time lining it up."}, true},
     {"Scoring", {}, false},
@@ -154,15 +154,15 @@ void drawScoreTable(Image& image)
     TextStyle word = paperHeading(15);
     word.fill = rgb(120, 40, 16);
     TextStyle meaning = paperText(13);
-    int y = 74;
+    int y = 76;
     for (const auto& [w, m] : rows) {
         drawText(image, w, 40, y, -1, word);
         drawText(image, m, kPageWidth - 40, y, 1, meaning);
-        y += 22;
+        y += 21;
     }
     TextStyle note = paperText(12);
     note.fill = rgb(90, 56, 30);
-    drawText(image, "Lowest total over par wins the match.", kPageWidth / 2, y + 4, 0, note);
+    drawText(image, "Lowest total over par wins the match.", kPageWidth / 2, y + 2, 0, note);
 }
 
 Image tutorialPage(int number)
@@ -179,8 +179,8 @@ Image tutorialPage(int number)
     if (number == 8) {
         drawScoreTable(image);
     } else {
-        TextStyle body = paperText(14);
-        int y = headingBase + 28, step = page.corner ? 20 : 19, wordsX = 24;
+        TextStyle body = paperText(page.corner ? 14 : 15);
+        int y = headingBase + 30, step = page.corner ? 20 : 21, wordsX = 24;
         for (const char* line : page.lines) {
             std::string text = line;
             if (!text.empty() && text[0] == '|') drawText(image, text.substr(1), wordsX, y, -1, body);

@@ -43,8 +43,8 @@ const ResultBanner kResults[] = {
     {"birdie.png", 160, "Birdie!", rgb(230, 255, 200), rgb(110, 180, 70)},
     {"par.png", 80, "Par", rgb(255, 250, 235), rgb(170, 210, 240)},
     {"bogie.png", 100, "Bogey", rgb(255, 230, 190), rgb(226, 130, 60)},
-    {"doublebogie.png", 180, "Double Bogey", rgb(255, 220, 180), rgb(214, 100, 44)},
-    {"triplebogie.png", 160, "Triple Bogey", rgb(255, 210, 170), rgb(200, 76, 36)},
+    {"doublebogie.png", 180, "Double\nBogey", rgb(255, 220, 180), rgb(214, 100, 44)},
+    {"triplebogie.png", 160, "Triple\nBogey", rgb(255, 210, 170), rgb(200, 76, 36)},
 };
 
 LetteringStyle bannerLettering(const Rgba& top, const Rgba& bottom)
@@ -143,9 +143,23 @@ Image turnBanner(int player)
 Image resultBanner(const ResultBanner& banner)
 {
     Image image(banner.width, kBannerHeight);
+    // A smoked plaque behind the words keeps them readable over any scenery.
+    Mask plaque = roundedRectMask(banner.width - 4, kBannerHeight - 4, 10);
+    fillMask(image, plaque, 2, 2, rgb(30, 14, 4, 0.5f));
+    strokeInside(image, plaque, 2, 2, 1, 1.2f, rgb(255, 214, 130, 0.55f));
     Image glow(banner.width, kBannerHeight);
     LetteringStyle s = bannerLettering(banner.top, banner.bottom);
-    drawLettering(glow, banner.words, 0, 0, banner.width, kBannerHeight, s);
+    const std::string words = banner.words;
+    const size_t split = words.find('\n');
+    if (split == std::string::npos) {
+        drawLettering(glow, words, 4, 2, banner.width - 8, kBannerHeight - 4, s);
+    } else {
+        // Two stacked words at one size.
+        s.outlineWidth = 2.5f;
+        s.shadowOffset = 2;
+        drawSignWords(glow, words.substr(0, split), 4, 3, banner.width - 8, 28, 27, s);
+        drawSignWords(glow, words.substr(split + 1), 4, 29, banner.width - 8, 28, 27, s);
+    }
     // A faint warm halo behind the words lifts them off busy scenery.
     glowAround(image, alphaMask(glow), 0, 0, 4.0f, rgb(255, 230, 160, 0.35f));
     drawImage(image, glow, 0, 0);
@@ -369,7 +383,10 @@ void generateHudPictures(ContentOutput& output)
     savePicture(output, "bucktext.png", caption());
     savePicture(output, "black_cutscreen.jpg", Image(kLetterboxWidth, kLetterboxHeight, rgb(0, 0, 0)));
     LetteringStyle total = goldLettering();
-    savePicture(output, "total.png", wordPicture(kTotalWidth, kTotalHeight, "Total", total));
+    // The word stands over the total's digits, which sit 10 to 68 px right of the picture's corner.
+    Image totalHeader(kTotalWidth, kTotalHeight);
+    drawLettering(totalHeader, "Total", 0, 0, 80, kTotalHeight, total);
+    savePicture(output, "total.png", totalHeader);
     savePicture(output, "gold.png", medal(rgb(200, 140, 30), rgb(255, 236, 140)));
     savePicture(output, "silver.png", medal(rgb(130, 136, 146), rgb(246, 248, 252)));
     savePicture(output, "copper.png", medal(rgb(150, 76, 36), rgb(250, 176, 120)));

@@ -35,7 +35,7 @@ void drawBoard(Image& image, int x, int y, int w, int h, const BoardStyle& style
         fillMask(image, shape, x, y, [&](int mx, int my) {
             float wear = fbm(mx * 0.08f, my * 0.12f, 3, style.seed + 90);
             float rim = clamp01(1 - dist[size_t(my) * w + mx] / 10.0f);
-            float keep = clamp01((wear - 0.28f - rim * 0.35f) * 6.0f) * style.paint;
+            float keep = clamp01((wear - 0.22f - rim * 0.3f) * 6.0f) * style.paint;
             float grainShade = 0.9f + 0.18f * fbm(mx * 0.02f, my * 0.3f, 2, style.seed + 4);
             Rgba c = scaled(style.paintColour, grainShade);
             c.a = keep;
@@ -149,6 +149,42 @@ TextStyle paperHeading(float size)
     return s;
 }
 
+void drawSignWords(Image& image, const std::string& text, int x, int y, int w, int h, float em,
+                   const LetteringStyle& style)
+{
+    const int margin = int(std::ceil(style.outlineWidth)) + style.shadowOffset + style.shadowBlur;
+    const float size = std::min(em, fitTextSize(style.face, text, w - 2 * margin, 4 * h, style.tracking));
+    const float tracking = style.tracking * size / 40.0f;
+    Mask fill = renderText(style.face, text, size, tracking);
+    Mask capitals = trimmed(renderText(style.face, "H", size));
+    int left = fill.width, right = -1;
+    for (int my = 0; my < fill.height; ++my)
+        for (int mx = 0; mx < fill.width; ++mx)
+            if (fill.at(mx, my) > 0.02f) {
+                left = std::min(left, mx);
+                right = std::max(right, mx);
+            }
+    if (right < 0) return;
+    const int baseline = y + (h + capitals.height) / 2;
+    const int fx = x + (w - (right - left + 1)) / 2 - left, fy = baseline - fill.baseline;
+    const int r = int(std::ceil(style.outlineWidth));
+    Mask outline = dilated(fill, style.outlineWidth);
+    Mask shadow = blurred(outline, style.shadowBlur);
+    paintMask(image, shadow, fx - r - style.shadowBlur + style.shadowOffset, fy - r - style.shadowBlur + style.shadowOffset,
+              style.shadow);
+    if (style.outlineWidth > 0) paintMask(image, outline, fx - r, fy - r, style.outline);
+    // The gradient runs from the cap line to the baseline.
+    const int capTop = baseline - capitals.height;
+    for (int my = 0; my < fill.height; ++my) {
+        float t = std::clamp(float(fy + my - capTop) / std::max(1, capitals.height), 0.0f, 1.0f);
+        Rgba colour = mix(style.fillTop, style.fillBottom, t);
+        for (int mx = 0; mx < fill.width; ++mx) {
+            float c = fill.at(mx, my);
+            if (c > 0) blendPixel(image, fx + mx, fy + my, colour, c);
+        }
+    }
+}
+
 Image wordPicture(int w, int h, const std::string& text, const LetteringStyle& style)
 {
     Image image(w, h);
@@ -170,7 +206,7 @@ ButtonSet signButton(int w, int h, const std::string& text, const Rgba& paint, u
     drawBoard(image, bx, by, bw, bh, board);
     LetteringStyle letters = paintedLettering();
     letters.outlineWidth = 2.0f;
-    drawLettering(image, text, bx + 12, by + 3, bw - 24, bh - 6, letters);
+    drawSignWords(image, text, bx + 10, by + 2, bw - 20, bh - 4, h * 0.53f, letters);
     return {image, litVersion(image), pressedVersion(image)};
 }
 

@@ -57,6 +57,11 @@ LetteringStyle inkLettering();
 TextStyle paperText(float size);     // body text on paper
 TextStyle paperHeading(float size);
 
+// Lettering at a fixed em size (so that a row of signs matches), centred in the box with
+// the capitals centred vertically; smaller only where the words would not fit the width.
+void drawSignWords(Image& image, const std::string& text, int x, int y, int w, int h, float em,
+                   const LetteringStyle& style);
+
 // A picture of words alone, fitted in the box with transparent surroundings.
 Image wordPicture(int w, int h, const std::string& text, const LetteringStyle& style);
 

@@ -20,6 +20,7 @@ constexpr int kArrowSize = 44;
 constexpr int kNavWidth = 130, kNavHeight = 48, kStartWidth = 120;
 constexpr int kLabelWidth = 340, kLabelHeight = 44;
 constexpr float kLabelEm = 30;          // one size for every options label
+constexpr float kValueEm = 23;          // one size for every options value
 constexpr int kWideValueWidth = 190, kNarrowValueWidth = 90, kValueHeight = 44;
 constexpr int kTableWidth = 700, kTableHeight = 110, kStripHeight = 35;
 constexpr int kIconSize = 26;
@@ -124,7 +125,7 @@ Image buckEmblem()
     antler(1);
     TextStyle est = paperHeading(13);
     est.fill = rgb(120, 40, 16);
-    drawText(image, "EST. 1879", 90, 160, 0, est);
+    drawText(image, "EST. 1879", 90, 154, 0, est);
     return image;
 }
 
@@ -172,7 +173,7 @@ Image valuePicture(int width, const std::string& words)
     LetteringStyle s = goldLettering();
     s.outlineWidth = 2;
     s.shadowOffset = 1;
-    drawLettering(image, words, 8, 6, width - 16, kValueHeight - 12, s);
+    drawSignWords(image, words, 6, 4, width - 12, kValueHeight - 8, kValueEm, s);
     return image;
 }
 
@@ -279,6 +280,25 @@ void drawTableSection(Image& image, int x, int y, int w, int h, const std::strin
     drawText(image, heading, x + w / 2, y - 2, 0, s);
 }
 
+// A lucky horseshoe nailed to the table's free end.
+void drawHorseshoe(Image& image, float cx, float cy)
+{
+    const float r = 13;
+    for (int pass = 0; pass < 2; ++pass) {
+        float width = pass == 0 ? 8.0f : 5.0f;
+        Rgba colour = pass == 0 ? rgb(30, 16, 8, 0.9f) : rgb(150, 140, 128);
+        for (int i = 0; i < 24; ++i) {
+            float a0 = (-30 + 240.0f * i / 24) * 3.14159f / 180, a1 = (-30 + 240.0f * (i + 1) / 24) * 3.14159f / 180;
+            drawLine(image, cx + r * std::cos(a0), cy + r * std::sin(a0) + (pass ? 0 : 1), cx + r * std::cos(a1),
+                     cy + r * std::sin(a1) + (pass ? 0 : 1), width, colour);
+        }
+    }
+    for (int i = 0; i < 6; ++i) {
+        float a = (-10 + 200.0f * i / 5) * 3.14159f / 180;
+        drawDisc(image, cx + r * std::cos(a), cy + r * std::sin(a), 1.1f, rgb(40, 30, 24));
+    }
+}
+
 Image playerTable()
 {
     Image image(kTableWidth, kTableHeight);
@@ -291,7 +311,7 @@ Image playerTable()
     drawBoard(image, 1, 1, kTableWidth - 4, kTableHeight - 5, board);
     // Kind (human and computer icons), colour grid, difficulty column; the right end
     // stays plain wood where the back and start buttons sit beside the last row.
-    drawTableSection(image, 66, 20, 178, 78, "PLAYER");
+    drawTableSection(image, 66, 20, 178, 78, "");
     drawTableSection(image, 244, 4, 98, 98, "");
     drawTableSection(image, 354, 14, 112, 84, "");
     TextStyle s;
@@ -299,10 +319,9 @@ Image playerTable()
     s.size = 11;
     s.fill = rgb(246, 214, 150);
     s.tracking = 1;
-    drawText(image, "BALL", 214, 12, 0, s);
     drawText(image, "SKILL", 410, 12, 0, s);
     drawBrassCorners(image, 1, 1, kTableWidth - 4, kTableHeight - 5, 14);
-    for (int cx : {520, 600, 680}) drawNail(image, float(cx), 22, 2.2f);
+    drawHorseshoe(image, 640, 26);
     return image;
 }
 
@@ -410,7 +429,7 @@ void generateCourseSelect(ContentOutput& output)
     savePicture(output, "picturebox.png", pictureFrame());
     savePicture(output, "coursenametxt.png", wordPicture(320, 50, "Buckhorn Gulch", goldLettering()));
     savePicture(output, "buck.png", buckEmblem());
-    savePicture(output, "holesnumtxt.png", wordPicture(230, 60, "Holes", paintedLettering()));
+    savePicture(output, "holesnumtxt.png", wordPicture(230, 44, "Holes to Play", paintedLettering()));
     LetteringStyle range = goldLettering();
     savePicture(output, "1-9.png", wordPicture(110, 50, "1–9", range));
     savePicture(output, "9-18.png", wordPicture(110, 50, "10–18", range));
