@@ -337,6 +337,23 @@ void paintBall(Canvas& c, float x, float y, float r, const Rgba& colour)
     drawDisc(c.image, x * u - r * u * 0.3f, y * u - r * u * 0.3f, r * u * 0.35f, rgb(255, 255, 255, 0.7f));
 }
 
+// A barrel standing on the green (x, y: bottom centre in scene units).
+void paintBarrel(Canvas& c, float x, float y, float size)
+{
+    const float u = c.unit;
+    int w = int(size * 0.8f * u), h = int(size * u);
+    int left = int(x * u) - w / 2, top = int(y * u) - h;
+    groundShadow(c, x * u + 2 * u, y * u, w * 0.7f);
+    Mask body = roundedRectMask(w, h, w * 0.25f);
+    fillBoards(c.image, body, left, top, std::max(2, w / 5), rgb(150, 96, 52), 61);
+    fillMask(c.image, body, left, top, [&](int mx, int) {
+        float t = mx / float(w) * 2 - 1;
+        return Rgba{0.1f, 0.05f, 0.02f, clamp01(t * t * 0.7f + (t > 0 ? t * 0.25f : 0))};
+    });
+    for (float f : {0.2f, 0.8f}) drawLine(c.image, float(left), top + h * f, float(left + w), top + h * f, 1.6f * u, rgb(50, 44, 40));
+    strokeInside(c.image, body, left, top, 0, std::max(1.0f, u), rgb(40, 20, 8));
+}
+
 void paintVignette(Canvas& c, float strength)
 {
     for (int y = 0; y < c.height(); ++y)
@@ -441,9 +458,31 @@ Image coursePreview(int number)
         paintWindmill(c, c.u(700), street, 200, 1.0f);
         break;
     }
-    float shift = 40.0f * (number % 4) - 60;
-    paintGreen(c, {{60 + shift, 420}, {560 + shift, 400}, {780, 470}, {700, 640}, {-60, 640}}, 430 + shift, 460, 14, seed + 4);
-    paintBall(c, 260 + shift, 560, 8, rgb(246, 246, 240));
+    // Four green shapes, mirrored for the second four pictures; barrels on some.
+    struct GreenShape {
+        std::vector<Point> corners;
+        Point flag, ball;
+        bool barrels;
+    };
+    const GreenShape shapes[4] = {
+        {{{60, 420}, {560, 400}, {780, 470}, {700, 640}, {-60, 640}}, {430, 460}, {260, 570}, false},
+        {{{80, 390}, {380, 385}, {400, 470}, {760, 480}, {780, 640}, {-20, 640}, {20, 470}}, {230, 420}, {560, 580}, true},
+        {{{330, 380}, {470, 380}, {560, 470}, {720, 640}, {80, 640}, {240, 470}}, {400, 405}, {380, 590}, false},
+        {{{150, 410}, {520, 395}, {680, 450}, {700, 560}, {600, 640}, {100, 640}, {20, 560}, {40, 450}}, {360, 450}, {200, 580}, true},
+    };
+    GreenShape shape = shapes[(number - 1) % 4];
+    const float across = c.width() / c.unit;
+    if (number > 4) {
+        for (Point& p : shape.corners) p.x = across - p.x;
+        shape.flag.x = across - shape.flag.x;
+        shape.ball.x = across - shape.ball.x;
+    }
+    paintGreen(c, shape.corners, shape.flag.x, shape.flag.y, 14, seed + 4);
+    if (shape.barrels) {
+        paintBarrel(c, shape.flag.x + (number > 4 ? -150 : 150), shape.flag.y + 70, 28);
+        paintBarrel(c, shape.flag.x + (number > 4 ? -120 : 120), shape.flag.y + 80, 28);
+    }
+    paintBall(c, shape.ball.x, shape.ball.y, 8, rgb(246, 246, 240));
     return resized(c.image, kPreviewWidth, kPreviewHeight);
 }
 
