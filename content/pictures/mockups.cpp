@@ -111,7 +111,10 @@ void addOpenRow(Layout& layout, int row, int top, bool computer, int colourIndex
     static const char* icons[9] = {"redIcon.png",  "orangeIcon.png", "yellowIcon.png", "greenIcon.png", "aquaIcon.png",
                                    "blueIcon.png", "purpleIcon.png", "blackIcon.png",  "whiteIcon.png"};
     layout.push_back(at("playerTable.png", -350, top));
-    layout.push_back(at("p" + std::to_string(row) + ".png", row == 1 ? -348 : -341, top + 5));
+    std::string tag = "p";
+    tag += std::to_string(row);
+    tag += ".png";
+    layout.push_back(at(tag, row == 1 ? -348 : -341, top + 5));
     for (int i = 0; i < 9; ++i) layout.push_back(at(icons[i], -100 + 30 * (i % 3), top + 10 + 30 * (i / 3)));
     layout.push_back(at("human.png", -280, top + 30));
     layout.push_back(at(row == 1 ? "computerFade.png" : "computer.png", -190, top + 30));
@@ -319,7 +322,8 @@ void composeMockups(ContentOutput& output)
     const int sizes[2][2] = {{800, 600}, {1280, 800}};
     for (const auto& size : sizes) {
         int w = size[0], h = size[1];
-        std::string suffix = "_" + std::to_string(w) + "x" + std::to_string(h) + ".png";
+        std::string suffix = "_";
+        suffix += std::to_string(w) + "x" + std::to_string(h) + ".png";
         auto out = [&](const std::string& name) { return std::string(folder) + "/" + name + suffix; };
         compose(shelf, mainMenu(false), w, h, out("menu"));
         compose(shelf, mainMenu(true), w, h, out("menu_hover"));

@@ -19,6 +19,14 @@ float clamp01(float v) { return std::clamp(v, 0.0f, 1.0f); }
 
 }  // namespace
 
+std::string numbered(const char* prefix, int number, const char* suffix)
+{
+    std::string text = prefix;
+    text += std::to_string(number);
+    text += suffix;
+    return text;
+}
+
 void savePicture(ContentOutput& output, const std::string& name, const Image& image)
 {
     const bool jpeg = name.size() > 4 && name.substr(name.size() - 4) == ".jpg";

@@ -25,6 +25,9 @@ inline const Rgba kCream = rgb(255, 242, 208);
 inline const Rgba kGold = rgb(246, 196, 90);
 inline const Rgba kGlow = rgb(255, 214, 110, 0.9f);
 
+// "p" + 3 + ".png": built by appending (GCC 12 warns falsely on short literal + to_string).
+std::string numbered(const char* prefix, int number, const char* suffix = "");
+
 // Writes Textures/<name> as PNG or JPEG by its extension.
 void savePicture(ContentOutput& output, const std::string& name, const Image& image);
 

@@ -355,7 +355,7 @@ Image playerTag(int player)
     s.outline = rgb(255, 236, 170, 0.6f);
     s.outlineWidth = 1;
     s.shadowOffset = 0;
-    drawLettering(image, "P" + std::to_string(player), 6, 2, 42, 22, s);
+    drawLettering(image, numbered("P", player), 6, 2, 42, 22, s);
     return image;
 }
 
@@ -475,7 +475,7 @@ void generatePlayerSetup(ContentOutput& output)
 {
     savePicture(output, "playerTable.png", playerTable());
     savePicture(output, "playerTableCallapse.png", collapsedStrip());
-    for (int p = 1; p <= 4; ++p) savePicture(output, "p" + std::to_string(p) + ".png", playerTag(p));
+    for (int p = 1; p <= 4; ++p) savePicture(output, numbered("p", p, ".png"), playerTag(p));
     const std::pair<const char*, Rgba> balls[] = {
         {"redIcon.png", rgb(214, 36, 30)},    {"orangeIcon.png", rgb(246, 130, 30)}, {"yellowIcon.png", rgb(246, 216, 40)},
         {"greenIcon.png", rgb(60, 170, 60)},  {"aquaIcon.png", rgb(84, 60, 190)},    {"blueIcon.png", rgb(40, 110, 226)},
