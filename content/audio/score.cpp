@@ -104,11 +104,18 @@ int parsePitch(const std::string& name)
 double addMelody(Score& score, int channel, double beat, const std::string& line, int velocity, int transpose,
                  double legato)
 {
-    std::string spaced = line;
-    std::replace(spaced.begin(), spaced.end(), '|', ' ');
+    std::string spaced;
+    for (char c : line) spaced += c == '|' ? std::string(" | ") : std::string(1, c);
     std::istringstream tokens(spaced);
-    double duration = 1;
+    double duration = 1, barStart = beat, barLength = -1;
     for (std::string token; tokens >> token;) {
+        if (token == "|") {  // every bar but the last must be as long as the first
+            if (barLength < 0) barLength = beat - barStart;
+            if (std::fabs(beat - barStart - barLength) > 1e-6)
+                throw std::runtime_error("a bar of " + std::to_string(beat - barStart) + " beats in: " + line);
+            barStart = beat;
+            continue;
+        }
         auto digitAt = [&](size_t i) { return i < token.size() && std::isdigit(static_cast<unsigned char>(token[i])); };
         size_t split = 1;
         if (token[0] != 'r') {

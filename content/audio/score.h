@@ -76,7 +76,8 @@ int parsePitch(const std::string& name);
 
 // A melody line: space-separated tokens PITCH[DURATION], "r[DURATION]" for a rest;
 // durations w h q e s (4, 2, 1, 1/2, 1/4 beats), t (a triplet eighth, 1/3),
-// a trailing '.' dots; a token without a duration keeps the previous one; '|' is ignored.
+// a trailing '.' dots; a token without a duration keeps the previous one. Bars split by '|'
+// must all be as long as the first (the last may be shorter): a typo throws.
 // Returns the beat after the last note.
 double addMelody(Score& score, int channel, double beat, const std::string& line, int velocity,
                  int transpose = 0, double legato = 0.92);

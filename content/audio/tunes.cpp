@@ -298,6 +298,7 @@ float rmsOf(const std::vector<float>& samples)
 void masterTrack(std::vector<float>& stereo)
 {
     trimTail(stereo, 0.0005f, size_t(2 * 0.05 * kMusicRate));
+    stereo.resize(stereo.size() & ~size_t(1));  // whole frames: OpenAL refuses a torn last frame
     const float rms = rmsOf(stereo), peak = peakOf(stereo);
     const float gain = std::min(kMusicRms / rms, kMusicPeak / peak);
     for (float& x : stereo) x *= gain;
