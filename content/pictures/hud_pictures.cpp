@@ -385,7 +385,7 @@ void generateHudPictures(ContentOutput& output)
     LetteringStyle total = goldLettering();
     // The word stands over the total's digits, which sit 10 to 68 px right of the picture's corner.
     Image totalHeader(kTotalWidth, kTotalHeight);
-    drawLettering(totalHeader, "Total", 0, 0, 80, kTotalHeight, total);
+    drawSignWords(totalHeader, "Total", 0, 0, 86, kTotalHeight, 28, total);
     savePicture(output, "total.png", totalHeader);
     savePicture(output, "gold.png", medal(rgb(200, 140, 30), rgb(255, 236, 140)));
     savePicture(output, "silver.png", medal(rgb(130, 136, 146), rgb(246, 248, 252)));
