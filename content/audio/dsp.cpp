@@ -129,6 +129,13 @@ float peakOf(const Signal& signal)
     return peak;
 }
 
+float rmsOf(const Signal& signal)
+{
+    double sum = 0;
+    for (float x : signal) sum += double(x) * x;
+    return signal.empty() ? 0.0f : float(std::sqrt(sum / double(signal.size())));
+}
+
 void scaleTo(Signal& signal, float peak)
 {
     const float current = peakOf(signal);

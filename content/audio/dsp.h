@@ -49,6 +49,7 @@ Signal noiseBurst(double rate, double attack, double decay, Random& random);
 
 void addAt(Signal& out, const Signal& in, size_t start, float gain = 1.0f);
 float peakOf(const Signal& signal);
+float rmsOf(const Signal& signal);
 void scaleTo(Signal& signal, float peak);
 // Raised-cosine fades at both ends, lengths in samples.
 void fadeEdges(Signal& signal, size_t fadeIn, size_t fadeOut);

@@ -43,8 +43,8 @@ Score composeTitle()
     s.bpm = 116;
     s.parts = {{kLead, gm::kFiddle, 100, 50, 50},     {kLead2, gm::kHarmonica, 96, 78, 45},
                {kBanjo, gm::kBanjo, 92, 84, 30},      {kGuitar, gm::kSteelGuitar, 88, 40, 35},
-               {kBass, gm::kAcousticBass, 110, 64, 20}, {kPiano, gm::kHonkyTonkPiano, 96, 70, 40},
-               {kPiano2, gm::kHonkyTonkPiano, 80, 58, 40}, {kDrumChannel, 0, 80, 64, 30}};
+               {kBass, gm::kAcousticBass, 98, 64, 20}, {kPiano, gm::kHonkyTonkPiano, 118, 70, 40},
+               {kPiano2, gm::kHonkyTonkPiano, 90, 58, 40}, {kDrumChannel, 0, 104, 64, 30}};
     const double a1 = 8, a2 = 40, b = 72, a3 = 104, end = 136;
     const auto intro = parseChords("G | G D7", 0, 4);
     const auto chordsA1 = parseChords("G | G | C | G | G | Em | A7 | D7", a1, 4);
@@ -64,7 +64,7 @@ Score composeTitle()
 
     addMelody(s, kLead, a1, kTitleA1, 96);
     addMelody(s, kLead2, a2, kTitleA2, 100);
-    addMelody(s, kPiano, b, kTitleB, 98);
+    addMelody(s, kPiano, b, kTitleB, 112);
     addMelody(s, kLead, a3, kTitleA2, 100);
     addMelody(s, kLead2, a3, kTitleA2, 84, -12);
     addMelody(s, kLead, end, kTitleEnd, 104);
@@ -145,7 +145,7 @@ Score composeHoedown()
     s.bpm = 150;
     s.parts = {{kLead, gm::kFiddle, 104, 52, 45},       {kLead2, gm::kHarmonica, 96, 76, 40},
                {kBanjo, gm::kBanjo, 96, 86, 25},        {kGuitar, gm::kSteelGuitar, 90, 40, 30},
-               {kBass, gm::kAcousticBass, 112, 64, 15}, {kDrumChannel, 0, 76, 64, 25}};
+               {kBass, gm::kAcousticBass, 98, 64, 15}, {kDrumChannel, 0, 100, 64, 25}};
     const double a1 = 16, a2 = 48, b1 = 80, b2 = 112, a3 = 144, end = 176;
     const char* chordsA = "D | D | G | G | D | D | A7 | D";
     const char* chordsB = "G | G | D | D | A | A | D A7 | D";
@@ -201,7 +201,7 @@ Score composeWaltz()
     s.bpm = 92;
     s.parts = {{kLead, gm::kHarmonica, 100, 60, 55},   {kLead2, gm::kFiddle, 92, 76, 55},
                {kGuitar, gm::kNylonGuitar, 96, 46, 45}, {kBass, gm::kAcousticBass, 104, 64, 30},
-               {kPad, gm::kAccordion, 62, 84, 50}};
+               {kPad, gm::kAccordion, 80, 84, 50}};
     const double a = 12, b = 60, a2 = 84, end = 108;
     const auto intro = parseChords("C | F | G7 | C", 0, 3);
     const auto chordsA = parseChords("C | C | F | C | C | Am | D7 | G7 | C | C | F | F | C | G7 | C | C", a, 3);
@@ -210,7 +210,7 @@ Score composeWaltz()
     const auto tag = parseChords("F | C | G7 | C", end, 3);
     for (const auto* chords : {&intro, &chordsA, &chordsB, &chordsA2, &tag}) {
         addBoomChickBass(s, kBass, *chords, 3, 90);
-        addStrum(s, kGuitar, *chords, 3, 74, false);
+        addStrum(s, kGuitar, *chords, 3, 66, false);
     }
     addPad(s, kPad, chordsB, 4, 56);
     addPad(s, kPad, chordsA2, 4, 52);
@@ -248,10 +248,10 @@ Score composeRag()
     Score s;
     s.bpm = 104;
     s.swing = true;
-    s.parts = {{kPiano, gm::kHonkyTonkPiano, 104, 58, 40}, {kPiano2, gm::kHonkyTonkPiano, 86, 70, 40},
-               {kLead, gm::kFiddle, 98, 48, 45},          {kLead2, gm::kHarmonica, 98, 80, 45},
-               {kBanjo, gm::kBanjo, 80, 90, 30},          {kBass, gm::kAcousticBass, 110, 64, 20},
-               {kDrumChannel, 0, 70, 64, 30}};
+    s.parts = {{kPiano, gm::kHonkyTonkPiano, 122, 58, 40}, {kPiano2, gm::kHonkyTonkPiano, 90, 70, 40},
+               {kLead, gm::kFiddle, 86, 48, 45},          {kLead2, gm::kHarmonica, 88, 80, 45},
+               {kBanjo, gm::kBanjo, 84, 90, 30},          {kBass, gm::kAcousticBass, 94, 64, 20},
+               {kDrumChannel, 0, 110, 64, 30}};
     const double a1 = 8, a2 = 40, b = 72, a3 = 104, end = 136;
     const char* chordsA = "F | F | D7 | D7 | G7 | C7 | F | C7";
     const auto intro = parseChords("C7 | C7", 0, 4);
@@ -265,12 +265,12 @@ Score composeRag()
         addWalkingBass(s, kBass, chords, 88);
         addStrum(s, kBanjo, chords, 4, 70, false);
     }
-    addTrainBeat(s, a1, 32, 4, 50);
-    addMelody(s, kPiano, a1, kRagA, 100, 0, 0.85);
+    addTrainBeat(s, a1, 32, 4, 64);
+    addMelody(s, kPiano, a1, kRagA, 110, 0, 0.85);
     addMelody(s, kLead, a2, kRagA, 96, 0, 0.9);
     addMelody(s, kLead2, b, kRagB, 100, 0, 0.9);
-    addMelody(s, kPiano, a3, kRagLast, 102, 0, 0.85);
-    addMelody(s, kPiano, end, kRagEnd, 104, 0, 0.85);
+    addMelody(s, kPiano, a3, kRagLast, 112, 0, 0.85);
+    addMelody(s, kPiano, end, kRagEnd, 112, 0, 0.85);
     addMelody(s, kLead, end, kRagEnd, 86, 0, 0.9);
     const auto tag = parseChords("F | C7 F", end, 4);
     addStride(s, kPiano2, {tag[0]}, 4, 72);
@@ -285,13 +285,6 @@ Score composeRag()
     s.add(kDrumChannel, last.beat, 1, gm::kCrash, 64);
     humanize(s, 105, 0.02, 6);
     return s;
-}
-
-float rmsOf(const std::vector<float>& samples)
-{
-    double sum = 0;
-    for (float x : samples) sum += double(x) * x;
-    return samples.empty() ? 0.0f : float(std::sqrt(sum / double(samples.size())));
 }
 
 // Matches the loudness, keeps the peak under the ceiling and lets the last of the tail fade to zero.
