@@ -72,12 +72,12 @@ Score composeTitle()
     addBoomChickBass(s, kBass, {tag[0]}, 4, 92);
     addStrum(s, kGuitar, {tag[0], tag[1]}, 4, 80, false);
     const Chord last = tag[2];
-    addChordHit(s, kGuitar, last, 3, 4, 90);
-    addChordHit(s, kBanjo, last, 4, 4, 80);
-    addChordHit(s, kPiano2, last, 4, 4, 80);
-    s.add(kBass, last.beat, 4, 43, 100);
-    s.add(kDrumChannel, last.beat, 1, gm::kCrash, 70);
-    s.add(kDrumChannel, last.beat, 1, gm::kKick, 90);
+    addChordHit(s, kGuitar, last, 3, 4, 74);
+    addChordHit(s, kBanjo, last, 4, 4, 68);
+    addChordHit(s, kPiano2, last, 4, 4, 66);
+    s.add(kBass, last.beat, 4, 43, 86);
+    s.add(kDrumChannel, last.beat, 1, gm::kCrash, 54);
+    s.add(kDrumChannel, last.beat, 1, gm::kKick, 76);
     humanize(s, 101, 0.02, 6);
     return s;
 }
@@ -170,17 +170,17 @@ Score composeHoedown()
     addMelody(s, kLead, a3, kReelA, 104);
     addMelody(s, kLead2, a3, kReelA, 86);
     // "Shave and a haircut, two bits": the band hits with the tune.
-    addMelody(s, kLead, end, kReelTag, 110);
-    addMelody(s, kLead2, end, kReelTag, 96, -12);
+    addMelody(s, kLead, end, kReelTag, 100);
+    addMelody(s, kLead2, end, kReelTag, 86, -12);
     const double hitBeats[] = {end, end + 1, end + 1.5, end + 2, end + 3, end + 5, end + 6};
     const char* hitChords[] = {"D", "D", "D", "G", "D", "A7", "D"};
     for (size_t i = 0; i < 7; ++i) {
         Chord chord = parseChords(hitChords[i], hitBeats[i], 4)[0];
         const double length = i == 6 ? 2.5 : 0.4;
-        addChordHit(s, kGuitar, chord, 3, length, 90);
-        addChordHit(s, kBanjo, chord, 4, length, 76);
-        s.add(kBass, hitBeats[i], length, chord.root, 104);
-        s.add(kDrumChannel, hitBeats[i], 0.3, i == 6 ? gm::kCrash : gm::kSnare, 80);
+        addChordHit(s, kGuitar, chord, 3, length, 76);
+        addChordHit(s, kBanjo, chord, 4, length, 66);
+        s.add(kBass, hitBeats[i], length, chord.root, 90);
+        s.add(kDrumChannel, hitBeats[i], 0.3, i == 6 ? gm::kCrash : gm::kSnare, 66);
     }
     humanize(s, 103, 0.02, 6);
     return s;
