@@ -170,7 +170,8 @@ const VoiceRow kVoices[] = {
     {"Sounds/birdie.wav", "Birdie!", stingBirdie, 1},
     {"Sounds/par.wav", "Par!", stingPar, 1},
     {"Sounds/bogey.wav", "Bogey!", stingBogey, 3},
-    {"Sounds/watervoice.wav", "Out of bounds, partner!", stingOutOfPlay, 0.5},
+    // Played for every penalty stroke and for the stroke limit: a line that fits them all.
+    {"Sounds/watervoice.wav", "Tough luck, partner!", stingOutOfPlay, 0.5},
 };
 
 Signal mixCall(const VoiceRow& row)
