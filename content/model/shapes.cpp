@@ -11,7 +11,11 @@ constexpr float kMaxMitre = 3.0f;  // longest corner stretch of a swept section,
 
 Vertex vertexAt(Vec3 p, Vec3 n, Vec2 uv) { return Vertex{p, n, uv, {1, 1, 1, 1}}; }
 
-bool degenerate(Vec3 a, Vec3 b, Vec3 c) { return length(cross(b - a, c - a)) < 1e-9f; }
+bool degenerate(Vec3 a, Vec3 b, Vec3 c)
+{
+    // No area compared with the triangle's size (a pole, or corners in a line).
+    return length(cross(b - a, c - a)) <= 1e-6f * (dot(b - a, b - a) + dot(c - a, c - a));
+}
 
 // Adds a quad a-b-c-d (front clockwise), skipping halves that have no area (poles).
 void addQuad(Surface& s, uint32_t a, uint32_t b, uint32_t c, uint32_t d)
@@ -96,6 +100,7 @@ Mesh sphere(float radius, int segments, int rings)
         for (uint32_t j = 0; j < columns; ++j) {
             float angle = 2 * kPi * float(j) / float(segments);
             Vec3 n{std::sin(polar) * std::sin(angle), std::cos(polar), std::sin(polar) * std::cos(angle)};
+            if (i == 0 || i == rings) n = {0, i == 0 ? 1.0f : -1.0f, 0};  // exactly on the pole
             // At the poles each triangle's corner takes the middle of its column, so the picture does not twist.
             float u = (i == 0 || i == rings) ? (float(j) + 0.5f) / float(segments) : float(j) / float(segments);
             s.add(vertexAt(n * radius, n, {u, float(i) / float(rings)}));
@@ -149,8 +154,11 @@ std::vector<uint32_t> triangulate(const std::vector<Vec2>& polygon)
         const Vec2 &p = polygon[a], &q = polygon[b], &r = polygon[c];
         return (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
     };
+    // A corner inside the ear or on its edges blocks it (unless it shares a corner's place).
     auto inside = [&](uint32_t a, uint32_t b, uint32_t c, uint32_t p) {
-        return turn(a, b, p) > 0 && turn(b, c, p) > 0 && turn(c, a, p) > 0;
+        for (uint32_t corner : {a, b, c})
+            if (polygon[p].x == polygon[corner].x && polygon[p].y == polygon[corner].y) return false;
+        return turn(a, b, p) >= 0 && turn(b, c, p) >= 0 && turn(c, a, p) >= 0;
     };
     size_t guard = 0;
     while (left.size() > 3 && guard < polygon.size() * polygon.size()) {
@@ -170,7 +178,7 @@ std::vector<uint32_t> triangulate(const std::vector<Vec2>& polygon)
         }
         if (!clipped) break;  // not a simple polygon: keep what was found
     }
-    if (left.size() == 3) result.insert(result.end(), {left[0], left[1], left[2]});
+    if (left.size() == 3 && turn(left[0], left[1], left[2]) > 0) result.insert(result.end(), {left[0], left[1], left[2]});
     return result;
 }
 
