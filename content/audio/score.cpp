@@ -255,8 +255,8 @@ void addTrainBeat(Score& score, double beat, int bars, int beatsPerBar, int velo
         const int inBar = i % beatsPerBar;
         const bool backBeat = beatsPerBar == 3 ? inBar != 0 : inBar % 2 == 1;
         score.add(kDrumChannel, at, 0.5, backBeat ? gm::kSnare : gm::kKick, backBeat ? velocity - 10 : velocity);
-        score.add(kDrumChannel, at, 0.25, gm::kShaker, velocity / 2);
-        score.add(kDrumChannel, at + 0.5, 0.25, gm::kShaker, velocity * 2 / 3);
+        score.add(kDrumChannel, at, 0.25, gm::kMaracas, velocity / 2);
+        score.add(kDrumChannel, at + 0.5, 0.25, gm::kMaracas, velocity * 2 / 3);
     }
 }
 

@@ -26,7 +26,7 @@ constexpr int kTrombone = 57;
 constexpr int kTuba = 58;
 constexpr int kBrass = 61;
 constexpr int kFlute = 73;
-constexpr int kWhistle = 78;
+constexpr int kOcarina = 79;  // stands in for the whistle: the soundfont's Whistle sounds 8.7 semitones flat
 constexpr int kBanjo = 105;
 constexpr int kFiddle = 110;
 // Percussion keys on the drum channel.
@@ -38,7 +38,7 @@ constexpr int kCrash = 49;
 constexpr int kLowTom = 45;
 constexpr int kHighWoodBlock = 76;
 constexpr int kLowWoodBlock = 77;
-constexpr int kShaker = 70;
+constexpr int kMaracas = 70;
 }  // namespace gm
 
 constexpr int kDrumChannel = 9;

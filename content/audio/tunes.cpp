@@ -18,7 +18,9 @@ namespace {
 constexpr int kMusicRate = 22050;  // Hz
 constexpr double kTail = 2.5;      // s after the last note for the ring and the room
 constexpr float kMusicPeak = 0.8f; // the loudest sample of a track
-constexpr float kMusicRms = 0.12f; // tracks are matched in loudness, then held under the peak
+// Loudness (RMS) each track is brought to, then held under the peak: the front end's
+// title plays out, the course tunes sit under the putts and knocks of play.
+constexpr float kTitleRms = 0.12f, kCutRms = 0.11f, kCourseRms = 0.09f;
 constexpr double kEndFade = 0.4;   // s: the last moment of the tail fades to exactly zero
 
 // Channels shared by the tunes.
@@ -82,7 +84,7 @@ Score composeTitle()
     return s;
 }
 
-// ---- The fly-over: a lone whistle over tremolo strings, E minor, 88 bpm --------------------------
+// ---- The fly-over: a lone whistling ocarina over tremolo strings, E minor, 88 bpm --------------------------
 
 const char* kCutTheme =
     "b4q e5q g5q b5q | a5h g5q f#5q | e5h. rq | g5q e5q c5q e5q | a5h. c6q | b5q a5q e5h | f#5h. a5q | b5w";
@@ -102,7 +104,7 @@ Score composeCut()
 {
     Score s;
     s.bpm = 88;
-    s.parts = {{kLead, gm::kWhistle, 100, 64, 70},     {kPad, gm::kTremoloStrings, 84, 64, 60},
+    s.parts = {{kLead, gm::kOcarina, 100, 64, 70},     {kPad, gm::kTremoloStrings, 84, 64, 60},
                {kGuitar, gm::kCleanGuitar, 86, 44, 60}, {kBass, gm::kPizzicato, 100, 70, 40},
                {kPiano, gm::kTimpani, 110, 64, 50},    {kLead2, gm::kBrass, 90, 64, 60}};
     const auto chords = parseChords("Em | Em | C | C | Am | Am | B7 | B7", 0, 4);
@@ -288,12 +290,12 @@ Score composeRag()
 }
 
 // Matches the loudness, keeps the peak under the ceiling and lets the last of the tail fade to zero.
-void masterTrack(std::vector<float>& stereo)
+void masterTrack(std::vector<float>& stereo, float loudness)
 {
     trimTail(stereo, 0.0005f, size_t(2 * 0.05 * kMusicRate));
     stereo.resize(stereo.size() & ~size_t(1));  // whole frames: OpenAL refuses a torn last frame
     const float rms = rmsOf(stereo), peak = peakOf(stereo);
-    const float gain = std::min(kMusicRms / rms, kMusicPeak / peak);
+    const float gain = std::min(loudness / rms, kMusicPeak / peak);
     for (float& x : stereo) x *= gain;
     const size_t frames = stereo.size() / 2, fadeIn = samplesFor(0.005, kMusicRate),
                  fadeOut = std::min(frames, samplesFor(kEndFade, kMusicRate));
@@ -309,19 +311,20 @@ void masterTrack(std::vector<float>& stereo)
 struct TrackRow {
     const char* file;
     std::function<Score()> compose;
+    float loudness;
 };
 
 const TrackRow kTracks[] = {
-    {"Music/title.wav", composeTitle},   {"Music/cut.wav", composeCut},
-    {"Music/music1.wav", composeHoedown}, {"Music/music2.wav", composeWaltz},
-    {"Music/music3.wav", composeRag},
+    {"Music/title.wav", composeTitle, kTitleRms},     {"Music/cut.wav", composeCut, kCutRms},
+    {"Music/music1.wav", composeHoedown, kCourseRms}, {"Music/music2.wav", composeWaltz, kCourseRms},
+    {"Music/music3.wav", composeRag, kCourseRms},
 };
 
 void generateMusic(ContentOutput& output)
 {
     for (const TrackRow& row : kTracks) {
         std::vector<float> stereo = renderScore(row.compose(), kMusicRate, kTail);
-        masterTrack(stereo);
+        masterTrack(stereo, row.loudness);
         output.write(row.file, encodeWav(stereo, 2, kMusicRate));
     }
 }
