@@ -8,6 +8,7 @@
 #include <irrlicht.h>
 
 #include "app/input_receiver.h"
+#include "course/course_bodies.h"
 #include "course/newton.h"
 #include "play/match_state.h"
 #include "course/hole_scene.h"
@@ -102,6 +103,10 @@ struct GameState {
     MenuState menu;
     EngineHandles engine;
     NewtonWorld* world = nullptr;
+    CourseBodies bodies;          // the hole's bodies and their nodes; void after unload
+    MaterialGroups groups;        // created anew by every hole build
+    ContactFlags contacts;        // raised by the contact handlers
+    uint32_t lastStepTimeMs = 0;  // engine time of the last physics step; never reset
     MyEventReceiver* receiver = nullptr;  // owned by the entry point
     TurnState turn;
     OutcomeState outcome;
