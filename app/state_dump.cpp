@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "app/game_state.h"
+#include "app/replay.h"
+#include "play/turn_cycle.h"
 
 #include <X11/Xlib.h>
 
@@ -200,6 +202,82 @@ void dumpPlayedSounds(StateDump& dump)
     dump.raw("played", names + "]");
 }
 
+// Built by appending: GCC 12 warns falsely (-Wrestrict) about "[" + std::string.
+std::string vectorJson(const irr::core::vector3df& v)
+{
+    std::string out(1, '[');
+    out.append(encodeNumber(v.X)).append(1, ',').append(encodeNumber(v.Y)).append(1, ',');
+    return out.append(encodeNumber(v.Z)).append(1, ']');
+}
+
+std::string pictureOf(irr::gui::IGUIImage* image)
+{
+    return image && image->isVisible() ? textureFileName(image->getImage()) : "";
+}
+
+void dumpTurn(StateDump& dump)
+{
+    const TurnState& t = game.turn;
+    dump.number("turnPending", t.turnPending);
+    dump.number("putterPlaced", t.putterPlaced);
+    dump.number("charging", t.charging);
+    dump.number("swingActive", t.swingActive);
+    dump.number("ballRolling", t.ballRolling);
+    dump.number("power", t.power);
+    dump.number("powerBand", t.powerBand);
+    dump.raw("strokeForce", vectorJson(t.strokeForce));
+    dump.raw("rollBrake", vectorJson(t.rollBrake));
+    dump.number("forceHalvings", t.forceHalvings);
+    dump.number("penaltyPending", t.penaltyPending);
+    dump.numbers("resetCount", perPlayer(t.resetCount));
+    dump.numbers("computerRetry", perPlayer(t.computerRetry));
+}
+
+void dumpOutcome(StateDump& dump)
+{
+    const OutcomeState& o = game.outcome;
+    const ContactFlags& c = game.contacts;
+    dump.numbers("inCup", perPlayer(c.inCup));
+    dump.numbers("brakeFlag", perPlayer(c.brakeFlag));
+    dump.number("grassContact", c.grassContact);
+    dump.number("groundContact", c.groundContact);
+    dump.number("resultShowing", o.resultShowing);
+    dump.number("holeEndFading", o.holeEndFading);
+    dump.number("holeEndFaded", o.holeEndFaded);
+    dump.number("scorecardShowing", o.scorecardShowing);
+    dump.number("penaltyFading", o.penaltyFading);
+    const HudElements& hud = game.hud;
+    dump.text("resultBanner", pictureOf(hud.resultBanner));
+    dump.text("powerMeter", pictureOf(hud.powerMeter));
+    dump.text("turnBanner", pictureOf(hud.turnBanner));
+    dump.text("cameraIcon", pictureOf(hud.cameraIcon));
+    dump.number("outOfBoundsShowing", hud.outOfBounds && hud.outOfBounds->isVisible());
+    std::string medals(1, '[');
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        if (p > 1) medals.append(1, ',');
+        medals.append(encodeString(pictureOf(hud.medal[p])));
+    }
+    dump.raw("medals", medals.append(1, ']'));
+    dump.text("winnerBanner", pictureOf(hud.winnerBanner));
+}
+
+void dumpBalls(StateDump& dump)
+{
+    std::string balls(1, '[');
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        if (!game.bodies.ball[p].body) continue;
+        if (balls.size() > 1) balls.append(1, ',');
+        balls.append(vectorJson(ballPosition(p)));
+    }
+    dump.raw("ball", balls.append(1, ']'));
+    const irr::scene::ICameraSceneNode* camera = game.scene.camera;
+    if (camera) {
+        dump.raw("cameraPosition", vectorJson(camera->getPosition()));
+        dump.raw("cameraTarget", vectorJson(camera->getTarget()));
+    }
+    dump.number("flySegment", game.camera.flySegment);
+}
+
 }  // namespace
 
 void dumpState(StateDump& dump, long frame, unsigned timeMs)
@@ -213,6 +291,9 @@ void dumpState(StateDump& dump, long frame, unsigned timeMs)
     dump.number("tutorialStep", game.tutorial.tutorialStep);
     dump.number("tutorialHold", game.tutorial.tutorialHold);
     dumpMatch(dump);
+    dumpTurn(dump);
+    dumpOutcome(dump);
+    dumpBalls(dump);
     dumpWindow(dump);
     dumpPlayedSounds(dump);
 }

@@ -1,0 +1,84 @@
+// The first holes built through their real builders and content, with physics.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "app/game_state.h"
+#include "course/ball_and_putter.h"
+#include "course/holes/hole_table.h"
+#include "play/turn_cycle.h"
+#include "tests/support/headless_game.h"
+
+namespace {
+
+constexpr int kBuiltHoles[] = {-1, 1};
+constexpr int kSettleSteps = 500;  // 5 s of game time
+
+void expectSurfaces()
+{
+    EXPECT_NE(game.bodies.ground.body, nullptr);
+    EXPECT_NE(game.bodies.bricks.body, nullptr);
+    EXPECT_NE(game.bodies.grass.body, nullptr);
+    EXPECT_NE(game.bodies.cup.body, nullptr);
+    EXPECT_NE(game.bodies.flagpole.body, nullptr);
+}
+
+}  // namespace
+
+TEST(CourseHoles, EveryBodyExistsAndTheBallsRestOnTheTee)
+{
+    for (int hole : kBuiltHoles) {
+        for (int players = 1; players <= 4; ++players) {
+            HeadlessGame headless(players);
+            ASSERT_TRUE(headless.build(hole));
+            EXPECT_EQ(game.match.currentHole, hole);
+            EXPECT_EQ(game.match.holePar, holeRow(hole)->par);
+            expectSurfaces();
+            EXPECT_NE(game.bodies.grass.node, nullptr) << "hole " << hole;
+            EXPECT_NE(game.scene.flagpole, nullptr);
+            for (int p = 1; p <= 4; ++p) EXPECT_EQ(game.bodies.ball[p].body != nullptr, p <= players);
+            headless.step(kSettleSteps);
+            for (int p = 1; p <= players; ++p) {
+                float start[3];
+                ballStartPosition(players, p, start);
+                const Vector3 at = ballPosition(p);
+                const Vector3 v = ballVelocity(p);
+                EXPECT_NEAR(at.X, start[0], 1.0f) << "hole " << hole << ", ball " << p << " of " << players;
+                EXPECT_NEAR(at.Z, start[2], 1.0f) << "hole " << hole << ", ball " << p << " of " << players;
+                EXPECT_NEAR(at.Y, kBallRadius, 0.1f) << "resting on the tee at height 0";
+                EXPECT_LT(std::fabs(v.X) + std::fabs(v.Y) + std::fabs(v.Z), 0.05f);
+            }
+        }
+    }
+}
+
+TEST(CourseHoles, ABallReleasedAboveTheCupDropsInAndCounts)
+{
+    for (int hole : kBuiltHoles) {
+        HeadlessGame headless(1);
+        ASSERT_TRUE(headless.build(hole));
+        const HoleRow& row = *holeRow(hole);
+        headless.placeBall(1, row.cup[0] + 0.3f, row.cup[1] + 1.0f, row.cup[2] + 0.2f);
+        headless.step(300, false);
+        const Vector3 at = ballPosition(1);
+        EXPECT_LT(at.Y, row.cupDepth) << "hole " << hole;
+        EXPECT_LT(std::fabs(at.X - row.cup[0]), 0.5f) << "hole " << hole;
+        EXPECT_LT(std::fabs(at.Z - row.cup[2]), 0.5f) << "hole " << hole;
+        EXPECT_TRUE(game.contacts.inCup[1]) << "the cup handler caught the ball on hole " << hole;
+    }
+}
+
+TEST(CourseHoles, AHoleWithEveryModelMissingStillBuilds)
+{
+    const std::filesystem::path empty = std::filesystem::temp_directory_path() / "tallowick-empty-contents";
+    std::filesystem::create_directories(empty / "Models");
+    for (int hole : kBuiltHoles) {
+        HeadlessGame headless(2, empty.string());
+        ASSERT_TRUE(headless.build(hole));
+        expectSurfaces();
+        EXPECT_EQ(game.bodies.grass.node, nullptr);
+        EXPECT_NE(game.bodies.ball[2].body, nullptr);
+        headless.step(50);  // balls fall through an empty world without trouble
+    }
+}
