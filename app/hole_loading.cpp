@@ -67,8 +67,12 @@ void startMatch()
 {
     EngineHandles& engine = game.engine;
     engine.sceneManager->clear();
+    game.scene = HoleScene{};
     engine.gui->clear();
     game.hud = HudElements{};
+    // Nothing of an earlier hole may survive into the match.
+    NewtonDestroyAllBodies(game.world);
+    game.bodies = CourseBodies{};
     game.screen.playerSetupActive = 0;
     game.screen.tutorialStartRequested = 0;
     showLoadingImage();
@@ -121,7 +125,11 @@ void changeHole()
         s.holeChangeActive = 0;
         game.outcome.scorecardShowing = 0;
         game.engine.sceneManager->clear();
+        irr::video::ITexture* terrain = game.scene.terrainTexture;  // released below, after the dispatch order
+        game.scene = HoleScene{};
+        game.scene.terrainTexture = terrain;
         NewtonDestroyAllBodies(game.world);
+        game.bodies = CourseBodies{};
         resetComputerOpponents();
         match.currentPlayer = firstPlayerOfNextHole(match.holeStrokes, match.playerCount);
         for (int32_t p = 1; p <= kMaxPlayers; ++p) match.holeStrokes[p] = 0;
