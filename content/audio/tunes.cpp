@@ -1,7 +1,7 @@
 // The game's music, composed as note sequences and rendered with FluidSynth:
 // the title theme, the fly-over cue and three course tunes in a frontier style
 // (fiddle, banjo, harmonica, steel guitar, honky-tonk piano, upright bass).
-// Stereo 22.05 kHz: the five tracks together stay near 28 MB.
+// Stereo 22.05 kHz: the five tracks together stay near 30 MB.
 #include <cmath>
 #include <functional>
 #include <string>
