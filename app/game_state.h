@@ -11,6 +11,10 @@
 #include "course/course_bodies.h"
 #include "course/newton.h"
 #include "play/match_state.h"
+#include "course/hole_scene.h"
+#include "menus/menu_elements.h"
+#include "play/turn_state.h"
+#include "presentation/hud_elements.h"
 #include "presentation/sound_bank.h"
 
 // Settings from ../UserData/options.golf; read once at start-up, written by the options menu.
@@ -52,6 +56,13 @@ struct CameraState {
     uint8_t topCamera = 0;
     uint8_t topCameraKeyHeld = 0;
     double holeStartFps = 40.0;
+    int32_t flyAxis = 0;        // 0 x, 1 y, 2 z
+    int32_t flyDirection = 0;   // 0 growing, 1 shrinking
+    int32_t flySegment = 0;     // segments left; 0 when the fly-over is over
+    double flyTarget[3] = {};
+    double flyPosition[3] = {};
+    double flyEnd[3] = {};
+    const struct FlySegment* flyPath = nullptr;  // the hole's three segments
 };
 
 // Non-owning engine handles; the engine owns what they point to.
@@ -67,6 +78,16 @@ struct EngineHandles {
     irr::gui::IGUIImage* loadingImage = nullptr;
 };
 
+// Shared by the menu screens: the click latch, the hand cursor and the splash/slideshow timer.
+struct MenuState {
+    uint8_t clickLatch = 0;
+    uint8_t handCursorRequested = 0;
+    int32_t fadePhase = 0;
+    uint32_t fadeTimerStart = 0;
+    uint32_t fadeTimerNow = 0;
+    MainMenuElements mainMenu;
+};
+
 // Tutorial page state (how-to-play over the practice hole).
 struct TutorialState {
     int32_t tutorialStep = 0;
@@ -79,6 +100,7 @@ struct GameState {
     MatchState match;
     CameraState camera;
     TutorialState tutorial;
+    MenuState menu;
     EngineHandles engine;
     NewtonWorld* world = nullptr;
     CourseBodies bodies;          // the hole's bodies and their nodes; void after unload
@@ -86,6 +108,10 @@ struct GameState {
     ContactFlags contacts;        // raised by the contact handlers
     uint32_t lastStepTimeMs = 0;  // engine time of the last physics step; never reset
     MyEventReceiver* receiver = nullptr;  // owned by the entry point
+    TurnState turn;
+    OutcomeState outcome;
+    HoleScene scene;
+    HudElements hud;
     int32_t lastFrameRate = -1;           // the caption is set whenever the frame rate changes
     uint8_t audioAvailable = 0;           // 0: no audio device; every sound call is a no-op
     SoundBank sounds;                     // loaded at start-up, kept for the whole run

@@ -1,13 +1,66 @@
 #include "app/hole_loading.h"
 
 #include "app/game_state.h"
+#include "app/replay.h"
+#include "course/ai_seats.h"
+#include "course/holes/hole_builder.h"
+#include "menus/screens.h"
+#include "play/cameras.h"
+#include "play/turn_cycle.h"
+#include "play/turn_rotation.h"
+#include "presentation/hud.h"
+#include "presentation/sound_bank.h"
+#include "presentation/textures.h"
+
+namespace {
+
+constexpr irr::u32 kFadeOutMs = 1000;
+constexpr irr::u32 kFadeInMs = 500;
+
+void recreateCursor()
+{
+    EngineHandles& engine = game.engine;
+    engine.cursorImage = addImage("cursorHand.png", 0, 0);
+    engine.cursorImage->setVisible(false);
+    game.menu.handCursorRequested = 0;
+}
+
+irr::gui::IGUIInOutFader* newFader()
+{
+    game.engine.screenFader = game.engine.gui->addInOutFader();
+    return game.engine.screenFader;
+}
+
+void removeLoadingImage()
+{
+    if (game.engine.loadingImage) game.engine.loadingImage->remove();
+    game.engine.loadingImage = nullptr;
+}
+
+// Back to "no match" and the main menu.
+void returnToMainMenu()
+{
+    ScreenFlags& s = game.screen;
+    game.turn.power = 0.0;
+    game.tutorial.tutorialStep = 0;
+    s.holeActive = s.tutorialActive = s.startRequested = s.tutorialStartRequested = 0;
+    s.playerSetupActive = s.introDone = s.flyOverEnding = 0;
+    resetMatch(game.match);
+    resetHolePlay();
+    game.turn.putterPlaced = 1;
+    resetComputerOpponents();
+    game.engine.driver->removeAllTextures();
+    buildMainMenu();
+    s.mainMenuActive = 1;
+    playSound(Sound::title);
+}
+
+}  // namespace
 
 void showLoadingImage()
 {
-    EngineHandles& engine = game.engine;
-    engine.loadingImage = engine.gui->addImage(
-        engine.driver->getTexture("../Contents/Textures/loading.png"),
-        irr::core::position2di(game.options.screenWidth / 2 - 150, game.options.screenHeight / 2 - 70), true);
+    game.engine.loadingImage =
+        addImage("loading.png", game.options.screenWidth / 2 - 150, game.options.screenHeight / 2 - 70);
 }
 
 void startMatch()
@@ -15,16 +68,99 @@ void startMatch()
     EngineHandles& engine = game.engine;
     engine.sceneManager->clear();
     engine.gui->clear();
+    game.hud = HudElements{};
     game.screen.playerSetupActive = 0;
     game.screen.tutorialStartRequested = 0;
     showLoadingImage();
     game.screen.holeLoadPending = 1;
-    engine.cursorImage = engine.gui->addImage(engine.driver->getTexture("../Contents/Textures/cursorHand.png"),
-                                              irr::core::position2di(0, 0), true);
-    engine.cursorImage->setVisible(false);
+    recreateCursor();
 }
 
-void loadHole() {}
-void dispatchHole() {}
-void changeHole() {}
-void endFlyOver() {}
+void loadHole()
+{
+    game.screen.holeActive = 1;
+    resetHolePlay();
+    dispatchHole();
+    game.screen.holeLoadPending = 0;
+    removeLoadingImage();
+    newFader()->fadeIn(kFadeInMs);
+}
+
+void dispatchHole()
+{
+    stopSound(Sound::music);
+    stopSound(Sound::sagrunsounds);
+    stopSound(Sound::title);
+    game.tutorial.tutorialHold = 0;
+    const int32_t current = game.match.currentHole;
+    if (current == kPracticeHoleId) {
+        returnToMainMenu();
+        return;
+    }
+    const int32_t next = current == kPracticeRequestId ? kPracticeHoleId : successorHole(current);
+    // A hole whose builder does not exist builds nothing and leaves the screen empty.
+    if (HoleBuilder build = next == kNoSuccessor ? nullptr : holeBuilder(next)) build();
+    playSound(Sound::cut);
+}
+
+void changeHole()
+{
+    ScreenFlags& s = game.screen;
+    MatchState& match = game.match;
+    if (match.currentHole == match.lastHole) match.currentHole = kPracticeHoleId;
+    if (!s.holeChangeActive) {
+        game.engine.gui->clear();
+        game.hud = HudElements{};
+        newFader()->fadeOut(kFadeOutMs);
+        s.holeChangeActive = 1;
+        recreateCursor();
+    }
+    if (s.holeLoadPending) {
+        game.camera.holeStartFps = frameRate();
+        resetCamera();
+        s.holeChangeActive = 0;
+        game.outcome.scorecardShowing = 0;
+        game.engine.sceneManager->clear();
+        NewtonDestroyAllBodies(game.world);
+        resetComputerOpponents();
+        match.currentPlayer = firstPlayerOfNextHole(match.holeStrokes, match.playerCount);
+        for (int32_t p = 1; p <= kMaxPlayers; ++p) match.holeStrokes[p] = 0;
+        if (game.scene.terrainTexture) game.engine.driver->removeTexture(game.scene.terrainTexture);
+        game.scene.terrainTexture = nullptr;
+        dispatchHole();
+        if (game.engine.screenFader) game.engine.screenFader->fadeIn(kFadeInMs);
+        resetHolePlay();
+        s.introDone = 0;
+        s.flyOverEnding = 0;
+        removeLoadingImage();
+        s.holeLoadPending = 0;
+    }
+    if (s.holeChangeActive && game.engine.screenFader && game.engine.screenFader->isReady()) {
+        s.holeLoadPending = 1;
+        showLoadingImage();
+    }
+}
+
+void endFlyOver()
+{
+    ScreenFlags& s = game.screen;
+    HudElements& hud = game.hud;
+    if (game.camera.flySegment == 0 && !s.flyOverEnding) {
+        setVisible(hud.holeTitle, false);
+        setVisible(hud.parImage, false);
+        setVisible(hud.flyCaption, false);
+        if (game.engine.screenFader) game.engine.screenFader->fadeOut(kFadeOutMs);
+        s.flyOverEnding = 1;
+    } else if (!s.flyOverEnding) {
+        return;
+    }
+    if (!game.engine.screenFader || !game.engine.screenFader->isReady()) return;
+    game.engine.screenFader->fadeIn(kFadeInMs);
+    s.introDone = 1;
+    showPlayHud();
+    showTurnBanner(game.match.currentPlayer);
+    setPutterVisible(true);
+    for (int32_t p = 1; p <= game.match.playerCount; ++p)
+        if (game.bodies.ball[p].node) game.bodies.ball[p].node->setVisible(true);
+    startCourseMusic();
+}

@@ -15,6 +15,7 @@
 
 #include "app/game_state.h"
 #include "app/state_dump.h"
+#include "presentation/sound_bank.h"
 
 using irr::SEvent;
 
@@ -251,6 +252,7 @@ void writeDump()
     } else {
         std::cerr << dump.json() << std::endl;
     }
+    clearPlayedSounds();  // `played` lists what started since the previous dump
 }
 
 bool waitSatisfied()

@@ -1,5 +1,11 @@
 // The computer opponents of player seats 2, 3 and 4.
 #pragma once
 
+#include <cstdint>
+
 void createComputerOpponents();
 void resetComputerOpponents();
+// Every frame of play, for each computer player: follow the hole's routes.
+void updateComputerTarget(int32_t player);
+// The point (x, z) the computer player putts towards.
+void computerTarget(int32_t player, float target[2]);

@@ -26,13 +26,3 @@ const BallContactHandlers kBallContactHandlers[kMaxPlayers + 1] = {
     {}, handlersOf<1>(), handlersOf<2>(), handlersOf<3>(), handlersOf<4>()};
 
 void ballToBallContact(const NewtonJoint*, float, int) { ballToBallHandler(); }
-
-// Placeholders: the play rules (sounds, cup, grass and ground flags) fill these in.
-void grassHandler(int32_t) {}
-void groundHandler(int32_t) {}
-void bricksHandler(int32_t) {}
-void pipesHandler(int32_t) {}
-void cupHandler(int32_t) {}
-void flagpoleHandler(int32_t) {}
-void movingPartHandler(int32_t) {}
-void ballToBallHandler() {}

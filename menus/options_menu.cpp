@@ -1,3 +1,5 @@
 #include "menus/screens.h"
 
+// Built with the rest of the front end.
+void buildOptionsMenu() {}
 void handleOptionsMenu(MyEventReceiver) {}

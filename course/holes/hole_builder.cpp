@@ -1,0 +1,334 @@
+#include "course/holes/hole_builder.h"
+
+#include <iostream>
+#include <string>
+
+#include "app/game_state.h"
+#include "app/replay.h"
+#include "course/ball_and_putter.h"
+#include "course/blade.h"
+#include "course/holes/hole_table.h"
+#include "course/materials.h"
+#include "course/tree_collision.h"
+#include "presentation/hud.h"
+#include "presentation/shaders.h"
+#include "presentation/textures.h"
+
+namespace {
+
+using irr::video::SColor;
+
+constexpr float kCameraStart[3] = {10, 5, -20};
+constexpr float kCameraLookAt[3] = {0, 0, 100};
+constexpr irr::s32 kOctreePolygonsPerNode = 256;
+constexpr float kFlagScale = 0.7f;
+constexpr float kFlagAboveCup = 1.5f;
+constexpr float kPracticeFlagHeight = 2.0f;
+constexpr float kFlagFramesPerSecond = 30.0f;
+constexpr float kLightRadius = 100.0f;
+constexpr float kBladeTurnPerFrame = 0.15f;  // the windmill blades' rotation animator, degrees per ms/10
+
+irr::scene::ISceneManager* scene() { return game.engine.sceneManager; }
+
+irr::scene::IAnimatedMesh* loadModel(const std::string& file)
+{
+    irr::scene::IAnimatedMesh* mesh = scene()->getMesh(("../Contents/Models/" + file).c_str());
+    if (!mesh) std::cerr << "Missing model " << file << ": left out of the hole" << std::endl;
+    return mesh;
+}
+
+void setEmissive(irr::scene::ISceneNode* node, irr::u32 grey)
+{
+    if (node && node->getMaterialCount() > 0) node->getMaterial(0).EmissiveColor = SColor(0, grey, grey, grey);
+}
+
+void applyFiltering(irr::scene::ISceneNode* node)
+{
+    if (node && game.options.highTextureQuality) node->setMaterialFlag(irr::video::EMF_ANISOTROPIC_FILTER, true);
+}
+
+void applyPlacement(irr::scene::ISceneNode* node, const Placement& place)
+{
+    node->setScale({place.scale[0], place.scale[1], place.scale[2]});
+    node->setPosition({place.position[0], place.position[1], place.position[2]});
+    node->setRotation({place.rotation[0], place.rotation[1], place.rotation[2]});
+}
+
+// A static body holding the tree collision of `mesh`, in the mesh's own coordinates.
+NewtonBody* staticBody(irr::scene::IAnimatedMesh* mesh, bool identityMatrix)
+{
+    NewtonCollision* tree = NewtonCreateTreeCollision(game.world, 0);
+    NewtonTreeCollisionBeginBuild(tree);
+    buildTreeCollision(mesh, tree);
+    NewtonTreeCollisionEndBuild(tree, 0);
+    NewtonBody* body = NewtonCreateBody(game.world, tree);
+    if (identityMatrix) {
+        const float origin[3] = {0, 0, 0};
+        float matrix[16];
+        translationMatrix(origin, matrix);
+        NewtonBodySetMatrix(body, matrix);
+    }
+    return body;
+}
+
+// A hole surface: a plain mesh node (or an octree for the terrain) and its collision body.
+BodyNode addSurface(const std::string& file, bool octree, bool identityMatrix)
+{
+    irr::scene::IAnimatedMesh* mesh = loadModel(file);
+    BodyNode surface;
+    if (mesh)
+        surface.node = octree ? static_cast<irr::scene::ISceneNode*>(
+                                    scene()->addOctreeSceneNode(mesh->getMesh(0), nullptr, -1, kOctreePolygonsPerNode))
+                              : scene()->addMeshSceneNode(mesh->getMesh(0));
+    surface.body = staticBody(mesh, identityMatrix);
+    return surface;
+}
+
+std::string holeModel(int32_t hole, const char* part)
+{
+    return "hole_" + std::to_string(holeFileNumber(hole)) + "_" + part + ".b3d";
+}
+
+void setFog()
+{
+    game.engine.driver->setFog(SColor(0, 138, 125, 81), irr::video::EFT_FOG_LINEAR, 50, 150, 0.1f, true, true);
+}
+
+void addCamera()
+{
+    game.scene.camera = scene()->addCameraSceneNode(nullptr, {kCameraStart[0], kCameraStart[1], kCameraStart[2]},
+                                                    {kCameraLookAt[0], kCameraLookAt[1], kCameraLookAt[2]}, -1, true);
+}
+
+void addWaterPlane(const HoleRow& row)
+{
+    irr::scene::IAnimatedMesh* hill = scene()->addHillPlaneMesh("myHill", {20, 20}, {40, 40}, nullptr, 0,
+                                                                 {0, 0}, {10, 10});
+    irr::scene::ISceneNode* water = scene()->addWaterSurfaceSceneNode(hill->getMesh(0), 0.5f, 2000.0f, 10.0f);
+    water->setPosition({0, row.waterLevel, 0});
+    if (row.waterPlaneTextured) {
+        water->setMaterialTexture(0, texture("wall1.jpg"));
+        water->setMaterialTexture(1, texture("water1.jpg"));
+    }
+    game.scene.waterPlane = water;
+}
+
+void addSkyBox()
+{
+    irr::video::ITexture* top = texture("top1.jpg");
+    scene()->addSkyBoxSceneNode(top, top, texture("left1.jpg"), texture("right1.jpg"), texture("front1.jpg"),
+                                texture("back1.jpg"));
+}
+
+void addTerrain(const HoleRow& row)
+{
+    game.scene.terrainTexture = texture(row.terrain);
+    BodyNode ground = addSurface(holeModel(row.hole, "ground"), true, false);
+    if (ground.node) {
+        ground.node->setMaterialTexture(0, game.scene.terrainTexture);
+        setEmissive(ground.node, 100);
+        ground.node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
+        applyFiltering(ground.node);
+    }
+    game.bodies.ground = {ground.body, nullptr};  // the ground is never synchronised
+}
+
+void addSceneryItem(const SceneryItem& item)
+{
+    irr::scene::IAnimatedMesh* mesh = loadModel(item.model);
+    if (!mesh) return;
+    irr::scene::ISceneNode* node = scene()->addOctreeSceneNode(mesh->getMesh(0), nullptr, -1, kOctreePolygonsPerNode);
+    node->setMaterialTexture(0, texture(item.texture));
+    applyPlacement(node, item.place);
+    applyFiltering(node);
+    if (item.look == SceneryLook::Brush) {
+        node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
+        node->setMaterialType(irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL);
+        setEmissive(node, 100);
+        return;
+    }
+    if (!item.normal.empty()) node->setMaterialTexture(1, texture(item.normal));
+    setEmissive(node, 178);
+    if (game.options.shadersEnabled)
+        setMaterialType(node, item.look == SceneryLook::Bump ? bumpMaterial() : normalMaterial());
+    if (item.look == SceneryLook::WindmillBlades) {
+        irr::scene::ISceneNodeAnimator* turn = scene()->createRotationAnimator({0, 0, kBladeTurnPerFrame});
+        node->addAnimator(turn);
+        turn->drop();
+    }
+}
+
+void addWaterMesh(const WaterItem& water)
+{
+    irr::scene::IAnimatedMesh* mesh = loadModel(water.model);
+    if (!mesh) return;
+    irr::scene::ISceneNode* node = scene()->addMeshSceneNode(mesh->getMesh(0));
+    node->setMaterialTexture(0, texture("water.png"));
+    node->setMaterialTexture(1, texture("waternormal.jpg"));
+    if (game.options.shadersEnabled) {
+        setMaterialType(node, water.falling ? waterVMaterial() : waterHMaterial());
+    } else {
+        node->setMaterialTexture(0, texture("water2.jpg"));
+        node->setMaterialType(irr::video::EMT_TRANSPARENT_ADD_COLOR);
+    }
+}
+
+void addBricks(const HoleRow& row)
+{
+    BodyNode bricks = addSurface(holeModel(row.hole, "bricks"), false, true);
+    if (bricks.node) {
+        bricks.node->setMaterialTexture(0, texture("brick.jpg"));
+        bricks.node->setMaterialTexture(1, texture("brickNormal.jpg"));
+        setEmissive(bricks.node, 178);
+        if (game.options.shadersEnabled) setMaterialType(bricks.node, normalMaterial());
+    }
+    game.bodies.bricks = bricks;
+}
+
+BodyNode addPipeSurface(const HoleRow& row, const char* part, const std::string& normal)
+{
+    BodyNode pipes = addSurface(holeModel(row.hole, part), false, false);
+    if (pipes.node) {
+        pipes.node->setMaterialTexture(0, texture("pipes.jpg"));
+        pipes.node->setMaterialTexture(1, texture(normal));
+        setEmissive(pipes.node, 178);
+        if (game.options.shadersEnabled) setMaterialType(pipes.node, normalMaterial());
+    }
+    return {pipes.body, nullptr};  // pipes are never synchronised
+}
+
+void addPipes(const HoleDefinition& definition, const HoleRow& row)
+{
+    auto pipes = [&] { if (row.pipes) game.bodies.pipes = addPipeSurface(row, "pipes", definition.pipesNormal); };
+    auto slick = [&] {
+        if (row.slickPipes) game.bodies.slickPipes = addPipeSurface(row, "slickpipes", definition.pipesNormal);
+    };
+    if (definition.slickPipesFirst) {
+        slick();
+        pipes();
+    } else {
+        pipes();
+        slick();
+    }
+}
+
+void addGrass(const HoleRow& row)
+{
+    BodyNode grass = addSurface(holeModel(row.hole, "grass"), false, true);
+    if (grass.node) {
+        grass.node->setMaterialTexture(0, texture("grass.jpg"));
+        setEmissive(grass.node, 178);
+    }
+    game.bodies.grass = grass;
+}
+
+void addCup(const HoleRow& row)
+{
+    BodyNode cup = addSurface(holeModel(row.hole, "cup"), false, true);
+    if (cup.node) {
+        cup.node->setMaterialTexture(0, texture("black.jpg"));
+        setEmissive(cup.node, 130);
+        if (game.options.shadersEnabled) setMaterialType(cup.node, specularReflectionMaterial());
+    }
+    game.bodies.cup = cup;
+}
+
+void addFlagpole(const HoleRow& row)
+{
+    irr::scene::IAnimatedMesh* mesh = loadModel("flagpole.b3d");
+    irr::scene::IAnimatedMeshSceneNode* node = mesh ? scene()->addAnimatedMeshSceneNode(mesh) : nullptr;
+    if (node) {
+        node->setMaterialTexture(0, texture("white.jpg"));
+        node->setMaterialTexture(1, texture("metal.jpg"));
+        node->setMaterialType(irr::video::EMT_REFLECTION_2_LAYER);
+        setEmissive(node, 178);
+        if (game.options.shadersEnabled) setMaterialType(node, specularReflectionMaterial());
+    }
+    NewtonCollision* box = NewtonCreateBox(game.world, 0.1f, 8, 0.1f, 0, nullptr);
+    NewtonBody* body = NewtonCreateBody(game.world, box);
+    NewtonBodySetContinuousCollisionMode(body, 1);
+    NewtonReleaseCollision(game.world, box);
+    NewtonBodySetUserData(body, node);
+    NewtonBodySetMassMatrix(body, 0, 1, 1, 1);
+    float matrix[16];
+    translationMatrix(row.cup, matrix);
+    NewtonBodySetMatrix(body, matrix);
+    game.bodies.flagpole = {body, node};
+    game.scene.flagpole = node;
+    if (node) node->setPosition({row.cup[0], row.cup[1], row.cup[2]});
+}
+
+void addFlag(const HoleDefinition& definition, const HoleRow& row)
+{
+    irr::scene::IAnimatedMesh* mesh = loadModel("flag.b3d");
+    if (!mesh) return;
+    irr::scene::IAnimatedMeshSceneNode* flag = scene()->addAnimatedMeshSceneNode(mesh);
+    flag->setMaterialTexture(0, texture("flag.jpg"));
+    flag->setAnimationSpeed(kFlagFramesPerSecond);
+    flag->setScale({kFlagScale, kFlagScale, kFlagScale});
+    const float y = definition.flagAtFixedHeight ? kPracticeFlagHeight : row.cup[1] + kFlagAboveCup;
+    flag->setPosition({row.cup[0], y, row.cup[2]});
+    game.scene.flag = flag;
+}
+
+void addLight()
+{
+    irr::scene::ILightSceneNode* light = scene()->addLightSceneNode(nullptr, {0, 0, 0}, SColor(255, 255, 255, 255),
+                                                                     kLightRadius);
+    light->setLightType(irr::video::ELT_DIRECTIONAL);
+    light->setRotation({45, 30, 0});
+    game.scene.light = light;
+}
+
+void addTitles(const HoleRow& row)
+{
+    game.hud.holeTitle = addImage(row.banner, 20, 20);
+    game.hud.parImage = addImage("par" + std::to_string(row.par) + ".png", 20, 82);
+    game.match.holePar = row.par;
+}
+
+}  // namespace
+
+void buildHole(const HoleDefinition& definition)
+{
+    const HoleRow* row = holeRow(definition.hole);
+    if (!row) return;
+    game.match.currentHole = definition.hole;
+    game.bodies = CourseBodies{};
+    game.scene = HoleScene{};
+    setFog();
+    addCamera();
+    addWaterPlane(*row);
+    addSkyBox();
+    addTerrain(*row);
+    for (const SceneryItem& item : definition.scenery) addSceneryItem(item);
+    for (const WaterItem& water : definition.water) addWaterMesh(water);
+    addBricks(*row);
+    addPipes(definition, *row);
+    addGrass(*row);
+    addCup(*row);
+    if (row->blade) addBladeOnPin(*bladeRow(row->hole));
+    addFlagpole(*row);
+    addFlag(definition, *row);
+    addLight();
+    buildBallsAndPutters();
+    buildHud();
+    addTitles(*row);
+    game.camera.flySegment = 3;
+    game.camera.flyPath = definition.flyPath;
+    loadFlySegment(definition.flyPath, 3);
+    if (definition.hole > 0) {
+        seedRandom();
+        if (definition.setupRoutes) definition.setupRoutes();
+    }
+    setupMaterials();
+}
+
+HoleBuilder holeBuilder(int32_t hole)
+{
+    switch (hole) {
+    case -1: return buildPracticeHole;
+    case 1: return buildHole1;
+    default: return nullptr;
+    }
+}

@@ -1,0 +1,32 @@
+#include "presentation/textures.h"
+
+#include "app/game_state.h"
+
+irr::video::ITexture* texture(const std::string& file)
+{
+    return game.engine.driver->getTexture(("../Contents/Textures/" + file).c_str());
+}
+
+irr::gui::IGUIImage* addImage(const std::string& file, int x, int y)
+{
+    return game.engine.gui->addImage(texture(file), irr::core::position2di(x, y), true, nullptr, -1);
+}
+
+void setPicture(irr::gui::IGUIImage* image, const std::string& file)
+{
+    if (image) image->setImage(texture(file));
+}
+
+void setVisible(irr::gui::IGUIImage* image, bool visible)
+{
+    if (image) image->setVisible(visible);
+}
+
+bool isVisible(irr::gui::IGUIImage* image) { return image && image->isVisible(); }
+
+void moveImage(irr::gui::IGUIImage* image, int x, int y)
+{
+    if (!image) return;
+    const irr::core::recti r = image->getRelativePosition();
+    image->setRelativePosition(irr::core::recti(x, y, x + r.getWidth(), y + r.getHeight()));
+}

@@ -1,0 +1,15 @@
+// Pictures by file name from ../Contents/Textures/ (cached by the driver).
+#pragma once
+
+#include <string>
+
+#include <irrlicht.h>
+
+irr::video::ITexture* texture(const std::string& file);
+// A GUI image with its alpha channel in use, no parent, id -1, top-left at (x, y).
+irr::gui::IGUIImage* addImage(const std::string& file, int x, int y);
+void setPicture(irr::gui::IGUIImage* image, const std::string& file);
+void setVisible(irr::gui::IGUIImage* image, bool visible);
+bool isVisible(irr::gui::IGUIImage* image);
+// Moves an image to a new top-left corner, keeping its size.
+void moveImage(irr::gui::IGUIImage* image, int x, int y);
