@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int kColumns = 8;
+constexpr int kColumns = 12;
 constexpr int kThumb = 150;         // pixels, the longer side of a thumbnail
 constexpr int kLabelHeight = 34;
 constexpr int kGap = 12;

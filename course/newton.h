@@ -76,6 +76,8 @@ void NewtonReleaseCollision(const NewtonWorld* world, const NewtonCollision* col
 float NewtonCollisionRayCast(const NewtonCollision* collision, const float* p0, const float* p1,
                              float* normal, int* attribute);
 int NewtonTreeCollisionGetFaceCount(const NewtonCollision* tree);
+// Collision shapes alive in the world (held by the game or by bodies).
+int NewtonWorldGetCollisionCount(const NewtonWorld* world);
 
 // --- Bodies ------------------------------------------------------------------
 // A static body at the identity matrix, in group 0.

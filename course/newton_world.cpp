@@ -243,6 +243,7 @@ void NewtonDestroyAllBodies(const NewtonWorld* constWorld)
 
 int NewtonWorldGetBodyCount(const NewtonWorld* world) { return int(world->bodies.size()); }
 int NewtonWorldGetConstraintCount(const NewtonWorld* world) { return int(world->joints.size()); }
+int NewtonWorldGetCollisionCount(const NewtonWorld* world) { return int(world->collisions.size()); }
 
 int NewtonMaterialGetDefaultGroupID(const NewtonWorld*) { return 0; }
 

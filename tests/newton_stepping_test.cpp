@@ -244,9 +244,11 @@ TEST(NewtonStepping, HoleAfterHoleBuildsAndTearsDownToAnEmptyWorld)
         run(world.get(), 20);
         EXPECT_EQ(NewtonWorldGetBodyCount(world.get()), 10);
         EXPECT_EQ(NewtonWorldGetConstraintCount(world.get()), 1);
+        EXPECT_EQ(NewtonWorldGetCollisionCount(world.get()), 4 + 4 + 1) << "trees, spheres, the shared box";
         NewtonDestroyAllBodies(world.get());
         ASSERT_EQ(NewtonWorldGetBodyCount(world.get()), 0) << "hole " << hole;
         ASSERT_EQ(NewtonWorldGetConstraintCount(world.get()), 0);
+        ASSERT_EQ(NewtonWorldGetCollisionCount(world.get()), 0) << "no shape outlives its hole";
     }
 }
 

@@ -310,24 +310,29 @@ TextureLayers rustTexture(int size, float coverage, uint32_t seed)
 {
     TextureLayers t = metalTexture(size, seed);
     const float threshold = 1.0f - std::clamp(coverage, 0.0f, 1.0f);
+    const Rgba grime = rgb(150, 132, 112);
+    auto patchField = [&](float u, float v) {
+        return tilingNoise(u, v, 4, 4, 6, seed + 20) * 0.8f + tilingNoise(u, v, 32, 32, 2, seed + 24) * 0.2f;
+    };
     forEachPixel(size, size, [&](int x, int y, float u, float v) {
-        float field = tilingNoise(u, v, 4, 4, 6, seed + 20) * 0.8f + tilingNoise(u, v, 32, 32, 2, seed + 24) * 0.2f;
-        // Rust runs down from the patches in streaks.
-        float runs = tilingNoise(u, v, 48, 2, 2, seed + 25) * tilingNoise(u, v - 0.06f, 4, 4, 3, seed + 20);
-        float stain = smoothstep(0.3f, 0.5f, runs) * 0.45f;
-        field = std::max(field, field * 0.5f + stain);
-        float amount = smoothstep(threshold - 0.05f, threshold + 0.05f, field + 0.08f * (speckle(x, y, seed + 21) - 0.5f));
-        if (amount <= 0) {
-            t.colour.at(x, y) = mix(t.colour.at(x, y), rgb(150, 96, 60), 0.5f * stain);
-            return;
-        }
+        float field = patchField(u, v);
+        // Rust runs down in streaks from the patches above.
+        float above = 0;
+        for (int k = 1; k <= 4; ++k) above = std::max(above, patchField(u, v - 0.035f * float(k)) - 0.02f * float(k));
+        float streaks = tilingNoise(u, v, 64, 2, 2, seed + 25);
+        float run = smoothstep(threshold - 0.04f, threshold + 0.06f, above) * smoothstep(0.45f, 0.75f, streaks);
+        // Scattered spots round the edge of each patch.
+        float spots = smoothstep(threshold - 0.14f, threshold - 0.02f, field) * smoothstep(0.9f, 0.97f, speckle(x, y, seed + 26));
+        float amount = smoothstep(threshold - 0.04f, threshold + 0.04f, field + 0.06f * (speckle(x, y, seed + 21) - 0.5f));
+        amount = std::max(amount, spots);
+        Rgba base = mix(t.colour.at(x, y), scaled(grime, 1.0f), 0.25f * coverage);
+        base = mix(base, rgb(158, 92, 52), 0.55f * run);
         float flakes = tilingNoise(u, v, 24, 24, 2, seed + 22);
         float pits = smoothstep(0.85f, 0.97f, speckle(x, y, seed + 23));
         Rgba rust = gradient({rgb(74, 34, 20), rgb(128, 56, 28), palette::rust, rgb(196, 110, 52)}, flakes * 0.8f + 0.2f * field);
         rust = scaled(rust, 1.0f - 0.45f * pits);
-        // A darker rim where rust meets bare steel.
-        float rim = amount * (1 - amount) * 4;
-        t.colour.at(x, y) = mix(t.colour.at(x, y), scaled(rust, 1.0f - 0.3f * rim), amount);
+        float rim = amount * (1 - amount) * 4;  // darker where rust meets bare steel
+        t.colour.at(x, y) = mix(base, scaled(rust, 1.0f - 0.3f * rim), amount);
         t.height.at(x, y) = t.height.at(x, y) * (1 - amount) + (0.55f + 0.35f * flakes - 0.3f * pits) * amount;
     });
     return t;

@@ -213,7 +213,9 @@ void addBanjoRoll(Score& score, int channel, const std::vector<Chord>& chords, i
 {
     static const int pattern[8] = {0, 1, 2, 0, 1, 2, 0, 2};  // the forward roll: thumb, index, middle
     for (const Chord& chord : chords) {
-        const std::vector<int> keys = chordKeys(chord, kBanjoLow, kBanjoLow + 20);
+        Chord triad = chord;  // a roll rings the root, third and fifth; a seventh would leave out the root
+        triad.tones.resize(3);
+        const std::vector<int> keys = chordKeys(triad, kBanjoLow, kBanjoLow + 20);
         if (keys.size() < 3) continue;
         for (int i = 0; i < int(std::lround(chord.length * 2)); ++i) {
             const int string = pattern[i % 8];

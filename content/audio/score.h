@@ -29,6 +29,7 @@ constexpr int kFlute = 73;
 constexpr int kOcarina = 79;  // stands in for the whistle: the soundfont's Whistle sounds 8.7 semitones flat
 constexpr int kBanjo = 105;
 constexpr int kFiddle = 110;
+constexpr int kApplause = 126;
 // Percussion keys on the drum channel.
 constexpr int kKick = 36;
 constexpr int kSideStick = 37;

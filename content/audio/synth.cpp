@@ -85,6 +85,8 @@ std::vector<Event> scheduleNotes(const Score& score, int sampleRate)
     return events;
 }
 
+// Floats rather than fluid_synth_write_s16: the tunes are scaled to their loudness
+// afterwards, so nothing is clipped or dithered on the way.
 void renderInto(fluid_synth_t* synth, std::vector<float>& out, long from, long to)
 {
     if (to <= from) return;

@@ -1,7 +1,7 @@
 // The game's music, composed as note sequences and rendered with FluidSynth:
 // the title theme, the fly-over cue and three course tunes in a frontier style
 // (fiddle, banjo, harmonica, steel guitar, honky-tonk piano, upright bass).
-// Stereo 22.05 kHz: the five tracks together stay near 28 MB.
+// Stereo 22.05 kHz: the five tracks together stay near 30 MB.
 #include <cmath>
 #include <functional>
 #include <string>
@@ -68,9 +68,9 @@ Score composeTitle()
     addMelody(s, kLead2, a2, kTitleA2, 100);
     addMelody(s, kPiano, b, kTitleB, 112);
     addMelody(s, kLead, a3, kTitleA2, 100);
-    addMelody(s, kLead2, a3, kTitleA2, 84, -12);
+    addMelody(s, kLead2, a3, kTitleA2, 80);  // in unison: the octave below lies under a harmonica's range
     addMelody(s, kLead, end, kTitleEnd, 104);
-    addMelody(s, kLead2, end, kTitleEnd, 90, -12);
+    addMelody(s, kLead2, end, kTitleEnd, 84);
     addBoomChickBass(s, kBass, {tag[0]}, 4, 92);
     addStrum(s, kGuitar, {tag[0], tag[1]}, 4, 80, false);
     const Chord last = tag[2];
@@ -166,14 +166,14 @@ Score composeHoedown()
     addTrainBeat(s, a1, 40, 4, 60);
     addMelody(s, kLead, a1, kReelA, 98);
     addMelody(s, kLead, a2, kReelA, 100);
-    addMelody(s, kLead2, a2, kReelA, 70, -12);
+    addMelody(s, kLead2, a2, kReelA, 66);
     addMelody(s, kBanjo, b1, kReelB, 100, 0, 0.8);
     addMelody(s, kLead2, b2, kReelB, 100);
     addMelody(s, kLead, a3, kReelA, 104);
     addMelody(s, kLead2, a3, kReelA, 86);
     // "Shave and a haircut, two bits": the band hits with the tune.
     addMelody(s, kLead, end, kReelTag, 100);
-    addMelody(s, kLead2, end, kReelTag, 86, -12);
+    addMelody(s, kLead2, end, kReelTag, 80);
     const double hitBeats[] = {end, end + 1, end + 1.5, end + 2, end + 3, end + 5, end + 6};
     const char* hitChords[] = {"D", "D", "D", "G", "D", "A7", "D"};
     for (size_t i = 0; i < 7; ++i) {

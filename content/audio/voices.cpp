@@ -25,7 +25,7 @@ constexpr int kSpeechRange = 85;           // 0..100: lively intonation
 constexpr float kDuck = 0.4f;              // the sting's level under the voice
 constexpr double kDuckRamp = 0.06;         // s
 constexpr float kVoicePeak = 0.9f;
-constexpr int kTrumpetCh = 0, kBrassCh = 1, kBanjoCh = 2, kDrumsCh = kDrumChannel, kTimpaniCh = 3, kOtherCh = 4;
+constexpr int kTrumpetCh = 0, kBrassCh = 1, kBanjoCh = 2, kDrumsCh = kDrumChannel, kTimpaniCh = 3, kOtherCh = 4, kCrowdCh = 5;
 
 std::vector<short>* capture = nullptr;
 
@@ -72,7 +72,8 @@ Score fanfareBand(double bpm)
     s.bpm = bpm;
     s.parts = {{kTrumpetCh, gm::kTrumpet, 110, 60, 50}, {kBrassCh, gm::kBrass, 96, 70, 50},
                {kBanjoCh, gm::kBanjo, 90, 84, 35},      {kTimpaniCh, gm::kTimpani, 110, 64, 40},
-               {kOtherCh, gm::kFlute, 96, 50, 50},      {kDrumsCh, 0, 90, 64, 40}};
+               {kOtherCh, gm::kFlute, 96, 50, 50},      {kDrumsCh, 0, 90, 64, 40},
+               {kCrowdCh, gm::kApplause, 100, 64, 60}};
     return s;
 }
 
@@ -87,6 +88,7 @@ Score stingHoleInOne()
     addBanjoRoll(s, kBanjoCh, {Chord{1, 3, chord.root, chord.tones}}, 84);
     s.add(kTimpaniCh, 1, 1, 43, 120);
     s.add(kDrumsCh, 1, 2, gm::kCrash, 100);
+    s.add(kCrowdCh, 1.5, 5, 60, 96);  // the gallery claps
     return s;
 }
 
@@ -100,6 +102,7 @@ Score stingAlbatross()
     addChordHit(s, kBrassCh, chord, 4, 3, 108);
     s.add(kTimpaniCh, 1, 1, 48, 124);
     s.add(kDrumsCh, 1, 2, gm::kCrash, 110);
+    s.add(kCrowdCh, 1.5, 5, 60, 100);
     return s;
 }
 

@@ -41,6 +41,7 @@ Surface& Mesh::surface(const std::string& name)
 
 Mesh& Mesh::add(const Mesh& other)
 {
+    if (&other == this) return add(Mesh(other));  // adding to itself: copy first, the surfaces grow
     for (const Surface& from : other.surfaces) {
         bool existed = false;
         for (const Surface& s : surfaces) existed = existed || s.name == from.name;

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "content/art/image.h"
@@ -49,7 +50,8 @@ struct Surface {
 struct Mesh {
     std::vector<Surface> surfaces;
 
-    // The surface of that name, created (empty) when missing.
+    // The surface of that name, created (empty) when missing. The reference holds
+    // until the next surface is created.
     Surface& surface(const std::string& name = "");
     // Appends the other mesh's surfaces, merging those of the same name.
     Mesh& add(const Mesh& other);

@@ -2,6 +2,7 @@
 // waving cloth (flag.b3d, flag.jpg), a loop of bones rippling along its length.
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "content/art/image.h"

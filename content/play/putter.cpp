@@ -79,14 +79,22 @@ std::vector<Vec2> roundedRectangle(float halfX, float halfZ, float radius, float
     return outline;
 }
 
+// A blade with a flange behind it, as on a classic putter, and a white sight line.
 model::Mesh headMesh()
 {
-    const float centreZ = kFaceZ - kHeadDepth * 0.5f;
-    model::Mesh head = model::extrude(roundedRectangle(kHeadHalfWidth, kHeadDepth * 0.5f, kHeadCornerRadius, centreZ),
-                                      kSoleY, kHeadTopY);
+    const float bladeDepth = kHeadDepth * 0.42f, flangeHeight = (kHeadTopY - kSoleY) * 0.45f;
+    model::Mesh blade = model::extrude(roundedRectangle(kHeadHalfWidth, bladeDepth * 0.5f, kHeadCornerRadius * 0.6f,
+                                                        kFaceZ - bladeDepth * 0.5f),
+                                       kSoleY, kHeadTopY);
+    const float flangeDepth = kHeadDepth - bladeDepth * 0.5f;
+    model::Mesh flange = model::extrude(roundedRectangle(kHeadHalfWidth * 0.82f, flangeDepth * 0.5f, kHeadCornerRadius,
+                                                         kFaceZ - kHeadDepth + flangeDepth * 0.5f),
+                                        kSoleY, kSoleY + flangeHeight);
+    model::Mesh head = blade.add(flange);
     model::boxUV(head, 1.0f);
-    head.paint(rgb(96, 98, 108));  // dark gunmetal under the chrome
-    model::Mesh sight = model::box({-0.025f, kHeadTopY, centreZ - 0.12f}, {0.025f, kHeadTopY + 0.004f, kFaceZ - 0.03f});
+    head.paint(rgb(120, 122, 132));  // gunmetal under the chrome
+    const float sightZ = kFaceZ - kHeadDepth * 0.5f;
+    model::Mesh sight = model::box({-0.02f, kSoleY + flangeHeight, sightZ - 0.12f}, {0.02f, kSoleY + flangeHeight + 0.004f, kFaceZ - bladeDepth});
     sight.paint(rgb(255, 255, 255));
     return head.add(sight);
 }
@@ -200,8 +208,9 @@ Image gripPicture(const Rgba& colour, uint32_t seed)
     return image;
 }
 
-// Chrome: a sky above a warm horizon above the ground, brushed; used both as the
-// metal's own colour and as its reflection.
+// Chrome: sky, a dark horizon line and grey ground, brushed; used both as the metal's
+// own colour and as its reflection. The engine's sphere map gives surfaces that
+// face up the picture's bottom rows, so the sky lies at the bottom.
 Image metalPicture()
 {
     constexpr int kSize = 256;
@@ -209,10 +218,10 @@ Image metalPicture()
     TextureLayers brushed = metalTexture(kSize, 41);
     for (int y = 0; y < kSize; ++y)
         for (int x = 0; x < kSize; ++x) {
-            float v = (float(y) + 0.5f) / kSize;
-            Rgba sky = gradient({rgb(176, 198, 222), rgb(222, 232, 240), rgb(250, 250, 248)}, v / 0.48f);
-            Rgba ground = gradient({rgb(96, 88, 80), rgb(150, 128, 104), rgb(118, 100, 82), rgb(82, 74, 68)}, (v - 0.5f) / 0.5f);
-            Rgba c = v < 0.48f ? sky : (v < 0.5f ? mix(rgb(250, 250, 248), rgb(96, 88, 80), (v - 0.48f) / 0.02f) : ground);
+            float v = 1.0f - (float(y) + 0.5f) / kSize;  // 0 at the bottom row: straight up
+            Rgba sky = gradient({rgb(150, 180, 214), rgb(206, 222, 238), rgb(252, 252, 250)}, v / 0.5f);
+            Rgba ground = gradient({rgb(96, 96, 104), rgb(178, 176, 176), rgb(150, 146, 142), rgb(112, 110, 110)}, (v - 0.5f) / 0.5f);
+            Rgba c = v < 0.5f ? sky : ground;
             float b = brushed.colour.at(x, y).r / palette::steel.r;
             image.at(x, y) = scaled(c, 0.85f + 0.15f * b);
         }

@@ -1,0 +1,241 @@
+#include "content/course/green_mesh.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "content/course/mesh_tools.h"
+
+namespace course {
+
+namespace {
+
+constexpr float kRowSpacing = 0.25f;      // units between rows along the centre line
+constexpr float kColumnSpacing = 0.3f;    // the widest spacing across
+constexpr float kGrassTile = 3.0f;        // units per repeat of grass.jpg (a light and a dark mowing stripe)
+constexpr float kCupBlock = 1.2f;         // half size of the block of cells that the rings round the cup replace
+constexpr float kRimClearance = 0.3f;     // the nearest kept grid corner stands this far outside the rim
+constexpr int kRimPoints = 48;
+constexpr float kLevelTolerance = 0.002f; // the rim may differ from the cup height by this much
+constexpr float kRestingMargin = 0.12f;   // a ball on the cup floor lies this far below the cup depth
+constexpr float kMinCupDepth = 0.55f;
+constexpr float kCupTile = 0.6f;          // units of cup wall per repeat of its texture
+
+using model::Surface;
+
+struct Grid {
+    const Ribbon& ribbon;
+    int rows = 0, columns = 0;  // cells
+    float s(int i) const { return ribbon.length() * float(i) / float(rows); }
+    float side(int i, int j) const { return ribbon.halfWidth(s(i)) * (2.0f * float(j) / float(columns) - 1.0f); }
+};
+
+Grid layOut(const Ribbon& ribbon)
+{
+    Grid grid{ribbon};
+    grid.rows = std::max(2, int(std::ceil(ribbon.length() / kRowSpacing)));
+    float widest = 0;
+    for (int i = 0; i <= grid.rows; ++i) widest = std::max(widest, 2 * ribbon.halfWidth(grid.s(i)));
+    grid.columns = std::max(4, 2 * int(std::ceil(widest / (2 * kColumnSpacing))));
+    return grid;
+}
+
+class GrassBuilder {
+public:
+    GrassBuilder(const Grid& grid, Surface& surface)
+        : grid_(grid), surface_(surface), index_(size_t(grid.rows + 1) * (grid.columns + 1), kNone)
+    {
+    }
+
+    uint32_t corner(int i, int j)
+    {
+        uint32_t& at = index_[size_t(i) * (grid_.columns + 1) + j];
+        if (at == kNone) at = add(grid_.s(i), grid_.side(i, j), grid_.ribbon.point(grid_.s(i), grid_.side(i, j)));
+        return at;
+    }
+
+    uint32_t add(float s, float side, Vec3 position)
+    {
+        return surface_.add({position, {0, 1, 0}, {side / kGrassTile, s / kGrassTile}, {1, 1, 1, 1}});
+    }
+
+    // A cell as two triangles, split along the diagonal that follows the true surface more closely.
+    void cell(int i, int j)
+    {
+        uint32_t a = corner(i, j), b = corner(i + 1, j), c = corner(i + 1, j + 1), d = corner(i, j + 1);
+        const float sm = 0.5f * (grid_.s(i) + grid_.s(i + 1));
+        const float sideMid = grid_.ribbon.halfWidth(sm) * (2.0f * (float(j) + 0.5f) / float(grid_.columns) - 1.0f);
+        const float truth = grid_.ribbon.height(sm, sideMid);
+        auto y = [&](uint32_t v) { return surface_.vertices[v].position.y; };
+        if (std::fabs(0.5f * (y(a) + y(c)) - truth) <= std::fabs(0.5f * (y(b) + y(d)) - truth)) {
+            upwardTriangle(surface_, a, b, c);
+            upwardTriangle(surface_, a, c, d);
+        } else {
+            upwardTriangle(surface_, a, b, d);
+            upwardTriangle(surface_, b, c, d);
+        }
+    }
+
+private:
+    static constexpr uint32_t kNone = 0xffffffffu;
+    const Grid& grid_;
+    Surface& surface_;
+    std::vector<uint32_t> index_;
+};
+
+struct CupBlock {
+    int i0 = -1, i1 = -1, j0 = -1, j1 = -1;  // grid lines bounding the replaced cells
+    bool holds(int i, int j) const { return i >= i0 && i < i1 && j >= j0 && j < j1; }
+};
+
+CupBlock cupBlock(const Grid& grid, float s, float side, const std::string& where)
+{
+    const float ds = grid.ribbon.length() / float(grid.rows), hw = grid.ribbon.halfWidth(s);
+    auto column = [&](float at) { return (at / hw + 1.0f) * float(grid.columns) / 2.0f; };
+    CupBlock block{int(std::floor((s - kCupBlock) / ds)), int(std::ceil((s + kCupBlock) / ds)),
+                   int(std::floor(column(side - kCupBlock))), int(std::ceil(column(side + kCupBlock)))};
+    if (block.i0 < 1 || block.i1 > grid.rows - 1 || block.j0 < 1 || block.j1 > grid.columns - 1)
+        throw std::runtime_error(where + ": the cup is too close to the end or the walls of its green");
+    return block;
+}
+
+// Joins two loops round the cup, each sorted by angle, with a band of triangles.
+void zip(Surface& surface, const std::vector<std::pair<float, uint32_t>>& outer,
+         const std::vector<std::pair<float, uint32_t>>& inner)
+{
+    const size_t no = outer.size(), ni = inner.size();
+    auto angle = [](const std::vector<std::pair<float, uint32_t>>& loop, size_t k) {
+        return loop[k % loop.size()].first + (k >= loop.size() ? 2 * model::kPi : 0.0f);
+    };
+    size_t o = 0, n = 0;
+    while (o < no || n < ni) {
+        const bool advanceOuter = n >= ni || (o < no && angle(outer, o + 1) <= angle(inner, n + 1));
+        if (advanceOuter) {
+            upwardTriangle(surface, outer[o % no].second, inner[n % ni].second, outer[(o + 1) % no].second);
+            ++o;
+        } else {
+            upwardTriangle(surface, outer[o % no].second, inner[n % ni].second, inner[(n + 1) % ni].second);
+            ++n;
+        }
+    }
+}
+
+std::vector<Vec3> cutCup(const Grid& grid, const CupBlock& block, GrassBuilder& builder, Surface& surface,
+                         Vec2 cup, const std::string& where)
+{
+    std::vector<std::pair<float, uint32_t>> outer, inner;
+    auto angleOf = [&](Vec3 p) { return std::atan2(p.z - cup.y, p.x - cup.x); };
+    auto keep = [&](int i, int j) {
+        uint32_t v = builder.corner(i, j);
+        outer.push_back({angleOf(surface.vertices[v].position), v});
+    };
+    for (int j = block.j0; j <= block.j1; ++j) {
+        keep(block.i0, j);
+        keep(block.i1, j);
+    }
+    for (int i = block.i0 + 1; i < block.i1; ++i) {
+        keep(i, block.j0);
+        keep(i, block.j1);
+    }
+    std::vector<Vec3> rim;
+    for (int k = 0; k < kRimPoints; ++k) {
+        const float a = -model::kPi + (float(k) + 0.5f) * 2 * model::kPi / float(kRimPoints);
+        Vec2 p{cup.x + kCupRadius * std::cos(a), cup.y + kCupRadius * std::sin(a)};
+        float s, side;
+        grid.ribbon.locate(p, s, side);
+        Vec3 position{p.x, grid.ribbon.height(s, side), p.y};
+        inner.push_back({a, builder.add(s, side, position)});
+        rim.push_back(position);
+    }
+    for (const auto& [angle, v] : outer) {
+        const Vec3 p = surface.vertices[v].position;
+        if (std::hypot(p.x - cup.x, p.z - cup.y) < kCupRadius + kRimClearance)
+            throw std::runtime_error(where + ": the green bends too sharply round the cup");
+    }
+    std::sort(outer.begin(), outer.end());
+    zip(surface, outer, inner);
+    return rim;
+}
+
+std::vector<OutlinePoint> outlineOf(const Grid& grid)
+{
+    std::vector<OutlinePoint> outline;
+    auto at = [&](int i, int j, Side edge) {
+        const float s = grid.s(i), side = grid.side(i, j);
+        outline.push_back({grid.ribbon.point(s, side), s, side, edge});
+    };
+    for (int i = 0; i < grid.rows; ++i) at(i, grid.columns, Side::Right);
+    for (int j = grid.columns; j > 0; --j) at(grid.rows, j, Side::End);
+    for (int i = grid.rows; i > 0; --i) at(i, 0, Side::Left);
+    for (int j = 0; j < grid.columns; ++j) at(0, j, Side::Start);
+    return outline;
+}
+
+}  // namespace
+
+GreenSurface buildGreen(const Ribbon& ribbon, const HolePlan& plan, bool holdsCup, const std::string& where)
+{
+    const Grid grid = layOut(ribbon);
+    GreenSurface out;
+    Surface& surface = out.grass.surface("grass");
+    GrassBuilder builder(grid, surface);
+    CupBlock block;
+    const Vec2 cup{plan.cup.x, plan.cup.z};
+    if (holdsCup) {
+        float s, side;
+        ribbon.locate(cup, s, side);
+        block = cupBlock(grid, s, side, where);
+    }
+    for (int i = 0; i < grid.rows; ++i)
+        for (int j = 0; j < grid.columns; ++j)
+            if (!block.holds(i, j)) builder.cell(i, j);
+    if (holdsCup) {
+        out.rim = cutCup(grid, block, builder, surface, cup, where);
+        for (const Vec3& p : out.rim)
+            if (std::fabs(p.y - plan.cup.y) > kLevelTolerance)
+                throw std::runtime_error(where + ": the grass at the cup's rim is at height " + std::to_string(p.y) +
+                                         ", not at the cup's " + std::to_string(plan.cup.y));
+    }
+    smoothNormals(surface);
+    out.outline = outlineOf(grid);
+    return out;
+}
+
+float cupDepthBelowRim(const HolePlan& plan)
+{
+    return std::max(kMinCupDepth, plan.cup.y - plan.cupDepth + kBallRadius + kRestingMargin);
+}
+
+model::Mesh buildCup(const std::vector<Vec3>& rim, float depthBelowRim)
+{
+    model::Mesh cup;
+    Surface& s = cup.surface("cup");
+    float top = rim.front().y;
+    Vec3 centre{};
+    for (const Vec3& p : rim) {
+        top = std::min(top, p.y);
+        centre += p;
+    }
+    centre = centre / float(rim.size());
+    const float floorY = top - depthBelowRim;
+    const size_t n = rim.size();
+    for (size_t k = 0; k <= n; ++k) {  // the wall, one column of two vertices per rim point (the seam doubled)
+        const Vec3 p = rim[k % n];
+        const Vec3 inward = model::normalized(Vec3{centre.x - p.x, 0, centre.z - p.z});
+        const float u = 4.0f * float(k) / float(n);
+        s.add({p, inward, {u, 0}, {1, 1, 1, 1}});
+        s.add({{p.x, floorY, p.z}, inward, {u, (p.y - floorY) / kCupTile}, {1, 1, 1, 1}});
+    }
+    for (uint32_t k = 0; k < n; ++k) {
+        const uint32_t a = 2 * k;
+        facingQuad(s, a, a + 2, a + 3, a + 1, s.vertices[a].normal);
+    }
+    const uint32_t middle = s.add({{centre.x, floorY, centre.z}, {0, 1, 0}, {0.5f, 0.5f}, {1, 1, 1, 1}});
+    const uint32_t first = uint32_t(s.vertices.size());
+    for (const Vec3& p : rim)
+        s.add({{p.x, floorY, p.z}, {0, 1, 0}, {0.5f + (p.x - centre.x), 0.5f + (p.z - centre.z)}, {1, 1, 1, 1}});
+    for (uint32_t k = 0; k < n; ++k) upwardTriangle(s, middle, first + k, first + (k + 1) % uint32_t(n));
+    return cup;
+}
+
+}  // namespace course
