@@ -276,6 +276,9 @@ void dumpBalls(StateDump& dump)
         dump.raw("cameraTarget", vectorJson(camera->getTarget()));
     }
     dump.number("flySegment", game.camera.flySegment);
+    if (game.scene.putterShaft) dump.number("shaftFrame", game.scene.putterShaft->getFrameNr());
+    const Vector3 v = ballVelocity(game.match.currentPlayer);
+    dump.raw("velocity", vectorJson(v));
 }
 
 }  // namespace
