@@ -154,6 +154,42 @@ constexpr Asset kHudPictures[] = {
     {"Textures/total.png", Texture}, {"Textures/triplebogie.png", Texture},
 };
 
+// What every hole builder loads: hole surfaces, sky box, water, and the town's shared
+// buildings with their colour and normal textures.
+constexpr Asset kCourseShared[] = {
+    {"Textures/grass.jpg", Texture}, {"Textures/brick.jpg", Texture}, {"Textures/brickNormal.jpg", Texture},
+    {"Textures/black.jpg", Texture}, {"Textures/white.jpg", Texture}, {"Textures/flag.jpg", Texture},
+    {"Textures/top1.jpg", Texture}, {"Textures/left1.jpg", Texture}, {"Textures/right1.jpg", Texture},
+    {"Textures/front1.jpg", Texture}, {"Textures/back1.jpg", Texture}, {"Textures/water.png", Texture},
+    {"Textures/waternormal.jpg", Texture}, {"Textures/water1.jpg", Texture}, {"Textures/water2.jpg", Texture},
+    {"Textures/wall1.jpg", Texture}, {"Textures/pipes.jpg", Texture}, {"Textures/pipesnormal.jpg", Texture},
+    {"Textures/glass.jpg", Texture}, {"Textures/glassnormal.jpg", Texture},
+    {"Models/windmill_base.b3d", Mesh}, {"Models/windmill_blades.3ds", Mesh},
+    {"Textures/windmill.jpg", Texture}, {"Textures/windmillnormal.jpg", Texture},
+    {"Models/outhouse.b3d", Mesh}, {"Textures/outhouse.jpg", Texture}, {"Textures/outhousenormal.jpg", Texture},
+    {"Models/house1.b3d", Mesh}, {"Models/house_glass.b3d", Mesh}, {"Textures/saloon1.jpg", Texture},
+    {"Textures/saloonnormal.jpg", Texture}, {"Models/horsePost.b3d", Mesh}, {"Models/townsign.b3d", Mesh},
+    {"Textures/fence.jpg", Texture}, {"Textures/fencenormal.jpg", Texture}, {"Textures/townsign.jpg", Texture},
+    {"Textures/barrel.jpg", Texture}, {"Textures/barrelnormal.jpg", Texture}, {"Textures/box.jpg", Texture},
+    {"Textures/boxnormal.jpg", Texture}, {"Textures/longhorn_skull.jpg", Texture},
+    {"Textures/longhorn_skullnormal.jpg", Texture}, {"Textures/wheel.jpg", Texture},
+    {"Textures/wheelnormal.jpg", Texture}, {"Textures/cactus.jpg", Texture}, {"Textures/cactusnormal.jpg", Texture},
+    {"Textures/brush_1.png", Texture}, {"Textures/minecart.jpg", Texture}, {"Textures/minecartnormal.jpg", Texture},
+};
+
+// The practice hole's and hole 1's own meshes, props and sand.
+constexpr Asset kFirstHoles[] = {
+    {"Models/hole_0_ground.b3d", Mesh}, {"Models/hole_0_bricks.b3d", Mesh}, {"Models/hole_0_grass.b3d", Mesh},
+    {"Models/hole_0_cup.b3d", Mesh}, {"Models/hole_0_barrels.b3d", Mesh}, {"Models/hole_0_box.b3d", Mesh},
+    {"Models/hole_0_longhorn.b3d", Mesh}, {"Models/hole_0_wagonwheels.b3d", Mesh},
+    {"Models/hole_0_cactus.b3d", Mesh}, {"Models/hole_0_brush.b3d", Mesh}, {"Models/hole_0_minecart.b3d", Mesh},
+    {"Models/hole_0_watercontainer.b3d", Mesh}, {"Models/hole_0_water.b3d", Mesh}, {"Textures/terrian0.jpg", Texture},
+    {"Models/hole_1_ground.b3d", Mesh}, {"Models/hole_1_bricks.b3d", Mesh}, {"Models/hole_1_grass.b3d", Mesh},
+    {"Models/hole_1_cup.b3d", Mesh}, {"Models/hole_1_barrels.b3d", Mesh}, {"Models/hole_1_longhorn.b3d", Mesh},
+    {"Models/hole_1_wagonwheels.b3d", Mesh}, {"Models/hole_1_cactus.b3d", Mesh}, {"Models/hole_1_brush.b3d", Mesh},
+    {"Textures/terrian1.jpg", Texture},
+};
+
 constexpr AssetGroup kGroups[] = {
     {"balls, putters and splash", kBallsAndPutters},
     {"flag and blade pin", kFlagAndPin},
@@ -161,6 +197,8 @@ constexpr AssetGroup kGroups[] = {
     {"music", kMusic},
     {"front-end screens", kFrontEndPictures},
     {"HUD and scorecard", kHudPictures},
+    {"course surfaces, sky and the town's buildings", kCourseShared},
+    {"practice hole and hole 1", kFirstHoles},
 };
 
 }  // namespace

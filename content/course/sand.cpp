@@ -11,9 +11,9 @@ namespace course {
 
 namespace {
 
-constexpr float kFineSpacing = 0.6f;     // units between rows and columns near the greens
+constexpr float kFineSpacing = 0.7f;     // units between rows and columns near the greens
 constexpr float kFineMargin = 3.0f;      // the fine grid reaches this far beyond the walls' inner faces
-constexpr float kGrowth = 1.25f;         // each row further out is this much wider
+constexpr float kGrowth = 1.3f;          // each row further out is this much wider
 constexpr float kMaxSpacing = 28.0f;
 constexpr float kExtent = 330.0f;        // the sand reaches this far from the greens' centre
 constexpr float kSandTile = 8.0f;        // units per repeat of the terrain texture

@@ -488,7 +488,7 @@ Mesh horsePostModel()
     for (float x : {-3.2f, 3.2f}) {
         m.add(timber(beam({x, 0, 0}, {x, 3.3f, 0}, 0.45f, 0.45f, {0, 0, 1})));
         for (float side : {-1.0f, 1.0f})  // braces at the foot
-            m.add(timber(beam({x + side * 0.9f, 0.02f, 0}, {x + side * 0.2f, 1.0f, 0}, 0.18f, 0.16f)));
+            m.add(timber(beam({x + side * 0.9f, 0.1f, 0}, {x + side * 0.2f, 1.0f, 0}, 0.18f, 0.16f)));
     }
     m.add(timber(rod({-3.7f, 2.85f, 0}, {3.7f, 2.85f, 0}, 0.2f, 8)));
     m.add(timber(rod({-3.2f, 1.6f, 0}, {3.2f, 1.6f, 0}, 0.12f, 6)));
@@ -519,7 +519,7 @@ TextureLayers fenceTimber(uint32_t seed)
     grey.dark = rgb(96, 78, 60);
     grey.rings = 6;
     grey.knots = 0.8f;
-    return woodGrainTexture(256, 512, grey, seed);
+    return woodGrainTexture(128, 256, grey, seed);
 }
 
 TextureLayers fenceBoards(uint32_t seed)
@@ -527,7 +527,7 @@ TextureLayers fenceBoards(uint32_t seed)
     PlankStyle boards;
     boards.planks = 4;
     boards.weathering = 0.75f;
-    return plankTexture(256, 512, boards, seed);
+    return plankTexture(128, 256, boards, seed);
 }
 
 TextureLayers signLettering(const TextureLayers& boards)
@@ -536,8 +536,8 @@ TextureLayers signLettering(const TextureLayers& boards)
     const int w = 792, h = 256;
     TextureLayers t{Image(w, h), HeightField(w, h)};
     eachPixel(w, h, [&](int x, int y, float u, float v) {
-        t.colour.at(x, y) = boards.colour.sample(v * 256, u * 512, true);
-        t.height.at(x, y) = boards.height.at(int(v * 255), int(u * 511));
+        t.colour.at(x, y) = boards.colour.sample(v * 128, u * 256, true);
+        t.height.at(x, y) = boards.height.at(int(v * 127), int(u * 255));
         if (std::min({u * 3.1f, (1 - u) * 3.1f, v, 1 - v}) < 0.05f) t.colour.at(x, y) = scaled(t.colour.at(x, y), 0.6f);
     });
     LetteringStyle big;

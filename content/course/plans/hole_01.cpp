@@ -1,7 +1,7 @@
 // Hole 1, "Main Street": a short par 2 down the middle of town. A level tee box, a
 // ramp down to the street, a brick block across the line, and a wide green in front
 // of the two houses. The land falls away to the hitching post and the town sign and
-// climbs to the houses' plots.
+// climbs behind the green to the bench where the houses stand.
 #include "content/course/hole_plan.h"
 
 namespace {
@@ -32,8 +32,9 @@ course::HolePlan holeOnePlan()
             .plots = {
                 {.at = {-38, 30}, .radius = 4, .height = 0, .falloff = 10},        // the windmill's foot
                 {.at = {28, 21}, .radius = 2.5f, .height = 2, .falloff = 8},       // the outhouse
-                {.at = {-10, 45}, .radius = 8.5f, .height = 4.7f, .falloff = 9},   // the houses
-                {.at = {20, 45}, .radius = 8.5f, .height = 4.1f, .falloff = 9},
+                {.at = {5, 56}, .radius = 17, .height = 4.3f, .falloff = 10},      // the town's bench
+                {.at = {-10, 43}, .radius = 10.5f, .height = 4.7f, .falloff = 6},  // the houses, porches and steps
+                {.at = {20, 43}, .radius = 10.5f, .height = 4.1f, .falloff = 6},
                 {.at = {-21, 0}, .radius = 3, .height = -4, .falloff = 8},         // the hitching post
                 {.at = {0, -25}, .radius = 3.5f, .height = -4, .falloff = 9},      // the town sign
             },

@@ -36,7 +36,7 @@ course::HolePlan practicePlan()
         },
         .props = {
             {.kind = PropKind::Barrels, .at = {-6.2f, 16.5f}, .yaw = 20},
-            {.kind = PropKind::Barrels, .at = {5.8f, 2.5f}, .yaw = -35, .variant = 1},
+            {.kind = PropKind::Barrels, .at = {8.5f, 4}, .yaw = -35, .variant = 1},
             {.kind = PropKind::Box, .at = {6.5f, 8}, .yaw = 12},
             {.kind = PropKind::Box, .at = {5.8f, 25}, .yaw = -20, .variant = 1},
             {.kind = PropKind::Longhorn, .at = {-5.5f, 6}, .yaw = 150},

@@ -1,0 +1,268 @@
+// The generated hole meshes against what play relies on: a level tee at the origin,
+// the cup's rim at the hole table's height, a cup deep enough to hold a ball below
+// the table's cup depth, and grass without steps or cracks for the ball to hop on.
+// Reads the Contents/ that the content tool wrote into the build's run tree.
+#include <gtest/gtest.h>
+
+#include <irrlicht.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+using namespace irr;
+using core::vector3df;
+
+namespace {
+
+constexpr float kBallRadius = 0.25f;
+constexpr float kRimTolerance = 0.002f;
+constexpr float kSampleStep = 0.05f;        // along the line of play
+constexpr float kSteepest = 0.25f;          // the greens never climb faster than this
+constexpr float kMaxBend = 0.002f;          // change of height step between neighbouring samples
+
+// The hole table's rows for the holes built so far, and the line a player putts along
+// from the tee to just short of the cup (round the brick block on hole 1).
+struct HoleCase {
+    const char* name;
+    int file;
+    vector3df cup;
+    float cupDepth;
+    std::vector<std::pair<float, float>> line;
+};
+
+const HoleCase kHoles[] = {
+    {"practice", 0, {-0.344f, 0.587f, 32.011f}, -0.4f,
+     {{0, 0}, {0, 5}, {1.5f, 10.5f}, {1.2f, 19}, {-0.344f, 26.5f}, {-0.344f, 31.2f}}},
+    {"hole1", 1, {0.232f, -0.5f, 26.731f}, -0.9f, {{0, 0}, {0, 6}, {0.3f, 12}, {-1.2f, 16.5f}, {0.232f, 25.9f}}},
+};
+
+struct Triangle {
+    vector3df a, b, c;
+    vector3df normal() const { return (b - a).crossProduct(c - a).normalize(); }
+};
+
+class Meshes {
+public:
+    Meshes() : device_(createDevice(video::EDT_NULL)) {}
+    ~Meshes() { device_->drop(); }
+
+    std::vector<Triangle> triangles(const std::string& model)
+    {
+        std::vector<Triangle> out;
+        const std::string path = std::string(TALLOWICK_RUN_DIR) + "/Contents/Models/" + model;
+        scene::IAnimatedMesh* mesh = device_->getSceneManager()->getMesh(path.c_str());
+        if (!mesh) return out;
+        scene::IMesh* frame = mesh->getMesh(0);
+        for (u32 b = 0; b < frame->getMeshBufferCount(); ++b) {
+            scene::IMeshBuffer* buffer = frame->getMeshBuffer(b);
+            const auto* v = static_cast<const video::S3DVertex*>(buffer->getVertices());
+            const u16* index = buffer->getIndices();
+            for (u32 k = 0; k + 2 < buffer->getIndexCount(); k += 3)
+                out.push_back({v[index[k]].Pos, v[index[k + 1]].Pos, v[index[k + 2]].Pos});
+        }
+        return out;
+    }
+
+private:
+    IrrlichtDevice* device_;
+};
+
+std::string part(const HoleCase& hole, const char* name)
+{
+    return "hole_" + std::to_string(hole.file) + "_" + name + ".b3d";
+}
+
+// The highest surface straight below (x, high, z), with its triangle's normal.
+std::optional<std::pair<float, vector3df>> surfaceAt(const std::vector<Triangle>& mesh, float x, float z)
+{
+    std::optional<std::pair<float, vector3df>> best;
+    for (const Triangle& t : mesh) {
+        const float d = (t.b.X - t.a.X) * (t.c.Z - t.a.Z) - (t.c.X - t.a.X) * (t.b.Z - t.a.Z);
+        if (std::fabs(d) < 1e-12f) continue;
+        const float u = ((x - t.a.X) * (t.c.Z - t.a.Z) - (t.c.X - t.a.X) * (z - t.a.Z)) / d;
+        const float v = ((t.b.X - t.a.X) * (z - t.a.Z) - (x - t.a.X) * (t.b.Z - t.a.Z)) / d;
+        if (u < -1e-6f || v < -1e-6f || u + v > 1 + 1e-6f) continue;
+        const float y = t.a.Y + u * (t.b.Y - t.a.Y) + v * (t.c.Y - t.a.Y);
+        if (!best || y > best->first) best = std::make_pair(y, t.normal());
+    }
+    return best;
+}
+
+// Edges used by one triangle only, keyed by exact corner positions.
+std::vector<std::pair<vector3df, vector3df>> openEdges(const std::vector<Triangle>& mesh)
+{
+    auto key = [](const vector3df& p) { return std::make_tuple(p.X, p.Y, p.Z); };
+    std::map<std::pair<std::tuple<float, float, float>, std::tuple<float, float, float>>, int> uses;
+    std::map<std::tuple<float, float, float>, vector3df> at;
+    for (const Triangle& t : mesh)
+        for (auto [p, q] : {std::make_pair(t.a, t.b), std::make_pair(t.b, t.c), std::make_pair(t.c, t.a)}) {
+            auto kp = key(p), kq = key(q);
+            at[kp] = p;
+            at[kq] = q;
+            ++uses[kp < kq ? std::make_pair(kp, kq) : std::make_pair(kq, kp)];
+        }
+    std::vector<std::pair<vector3df, vector3df>> open;
+    for (const auto& [edge, count] : uses)
+        if (count == 1) open.push_back({at[edge.first], at[edge.second]});
+    return open;
+}
+
+// How many closed loops the open edges form.
+int loopCount(const std::vector<std::pair<vector3df, vector3df>>& edges)
+{
+    std::map<std::tuple<float, float, float>, std::vector<size_t>> touching;
+    auto key = [](const vector3df& p) { return std::make_tuple(p.X, p.Y, p.Z); };
+    for (size_t e = 0; e < edges.size(); ++e) {
+        touching[key(edges[e].first)].push_back(e);
+        touching[key(edges[e].second)].push_back(e);
+    }
+    std::vector<bool> seen(edges.size());
+    int loops = 0;
+    for (size_t start = 0; start < edges.size(); ++start) {
+        if (seen[start]) continue;
+        ++loops;
+        std::vector<size_t> stack{start};
+        while (!stack.empty()) {
+            size_t e = stack.back();
+            stack.pop_back();
+            if (seen[e]) continue;
+            seen[e] = true;
+            for (const vector3df& end : {edges[e].first, edges[e].second})
+                for (size_t next : touching[key(end)]) stack.push_back(next);
+        }
+    }
+    return loops;
+}
+
+float horizontalDistance(const vector3df& p, const vector3df& q) { return std::hypot(p.X - q.X, p.Z - q.Z); }
+
+class HoleMeshes : public testing::TestWithParam<HoleCase> {
+protected:
+    Meshes meshes;
+};
+
+}  // namespace
+
+TEST_P(HoleMeshes, TeeIsLevelGrassAtHeightZeroWhereTheBallsDrop)
+{
+    const std::vector<Triangle> grass = meshes.triangles(part(GetParam(), "grass"));
+    ASSERT_FALSE(grass.empty()) << "no grass: run the content tool";
+    for (float x = -1.75f; x <= 1.75f; x += 0.25f)
+        for (float z = -0.5f; z <= 0.5f; z += 0.25f) {
+            auto at = surfaceAt(grass, x, z);
+            ASSERT_TRUE(at) << "no grass under (" << x << ", " << z << ")";
+            EXPECT_NEAR(at->first, 0.0f, 1e-4f) << "at (" << x << ", " << z << ")";
+            EXPECT_GT(at->second.Y, 0.9999f) << "tilted at (" << x << ", " << z << ")";
+        }
+}
+
+TEST_P(HoleMeshes, CupRimIsARoundHoleAtTheTableHeight)
+{
+    const HoleCase& hole = GetParam();
+    const std::vector<Triangle> grass = meshes.triangles(part(hole, "grass"));
+    ASSERT_FALSE(grass.empty());
+    int rimEdges = 0;
+    for (const auto& [p, q] : openEdges(grass)) {
+        if (horizontalDistance(p, hole.cup) > 1.0f) continue;
+        ++rimEdges;
+        for (const vector3df& end : {p, q}) {
+            EXPECT_NEAR(end.Y, hole.cup.Y, kRimTolerance);
+            EXPECT_NEAR(horizontalDistance(end, hole.cup), 0.6f, 0.05f);
+        }
+    }
+    EXPECT_GE(rimEdges, 24) << "the cup should be a round hole in the grass";
+    EXPECT_FALSE(surfaceAt(grass, hole.cup.X, hole.cup.Z)) << "grass over the cup";
+    for (int k = 0; k < 16; ++k) {  // level grass all round, just outside the rim
+        const float a = float(k) * 3.14159f / 8;
+        auto at = surfaceAt(grass, hole.cup.X + 0.8f * std::cos(a), hole.cup.Z + 0.8f * std::sin(a));
+        ASSERT_TRUE(at);
+        EXPECT_NEAR(at->first, hole.cup.Y, kRimTolerance);
+    }
+}
+
+TEST_P(HoleMeshes, BallOnTheCupFloorLiesBelowTheCupDepth)
+{
+    const HoleCase& hole = GetParam();
+    const std::vector<Triangle> cup = meshes.triangles(part(hole, "cup"));
+    ASSERT_FALSE(cup.empty());
+    float floor = 1e9f;
+    int walls = 0;
+    for (const Triangle& t : cup) {
+        const vector3df n = t.normal(), middle = (t.a + t.b + t.c) / 3.0f;
+        if (n.Y > 0.99f) {
+            floor = std::min(floor, middle.Y);
+        } else {
+            ++walls;  // a wall faces the cup's axis, the side the ball touches
+            const vector3df towardsAxis(hole.cup.X - middle.X, 0, hole.cup.Z - middle.Z);
+            EXPECT_GT(n.dotProduct(towardsAxis), 0.0f) << "a wall faces away from the inside of the cup";
+        }
+    }
+    EXPECT_GT(walls, 0);
+    EXPECT_LT(floor + kBallRadius, hole.cupDepth) << "a resting ball would not count as holed";
+    EXPECT_GT(floor, hole.cup.Y - 2.0f) << "the cup is absurdly deep";
+    auto centre = surfaceAt(cup, hole.cup.X + 0.3f, hole.cup.Z);
+    ASSERT_TRUE(centre);
+    EXPECT_NEAR(centre->first, floor, 1e-4f) << "the floor is not level beside the pole";
+}
+
+TEST_P(HoleMeshes, GrassIsOneWeldedSheetWithOnlyItsBorderAndTheCupOpen)
+{
+    const std::vector<Triangle> grass = meshes.triangles(part(GetParam(), "grass"));
+    ASSERT_FALSE(grass.empty());
+    EXPECT_EQ(loopCount(openEdges(grass)), 2);
+    for (const Triangle& t : grass) EXPECT_GT(t.normal().Y, 0.8f) << "a grass triangle faces down or is too steep";
+}
+
+TEST_P(HoleMeshes, LineOfPlayHasNoStepsOrKinks)
+{
+    const HoleCase& hole = GetParam();
+    const std::vector<Triangle> grass = meshes.triangles(part(hole, "grass"));
+    ASSERT_FALSE(grass.empty());
+    std::vector<float> heights;
+    for (size_t k = 0; k + 1 < hole.line.size(); ++k) {
+        const auto [x0, z0] = hole.line[k];
+        const auto [x1, z1] = hole.line[k + 1];
+        const int steps = int(std::ceil(std::hypot(x1 - x0, z1 - z0) / kSampleStep));
+        for (int i = 0; i < steps; ++i) {
+            const float t = float(i) / float(steps), x = x0 + (x1 - x0) * t, z = z0 + (z1 - z0) * t;
+            auto at = surfaceAt(grass, x, z);
+            ASSERT_TRUE(at) << "a gap in the grass at (" << x << ", " << z << ")";
+            heights.push_back(at->first);
+        }
+    }
+    for (size_t i = 1; i < heights.size(); ++i) {
+        EXPECT_LE(std::fabs(heights[i] - heights[i - 1]), kSteepest * kSampleStep + 1e-4f) << "a step at sample " << i;
+        if (i + 1 < heights.size()) {
+            EXPECT_LE(std::fabs(heights[i + 1] - 2 * heights[i] + heights[i - 1]), kMaxBend) << "a kink at sample " << i;
+        }
+    }
+}
+
+TEST_P(HoleMeshes, SandLiesBelowTheGrassAndTheCupFloor)
+{
+    const HoleCase& hole = GetParam();
+    const std::vector<Triangle> grass = meshes.triangles(part(hole, "grass"));
+    const std::vector<Triangle> ground = meshes.triangles(part(hole, "ground"));
+    const std::vector<Triangle> cup = meshes.triangles(part(hole, "cup"));
+    ASSERT_FALSE(ground.empty());
+    ASSERT_FALSE(cup.empty());
+    for (const auto& [x, z] : hole.line) {
+        auto top = surfaceAt(grass, x, z);
+        auto sand = surfaceAt(ground, x, z);
+        ASSERT_TRUE(top && sand);
+        EXPECT_LT(sand->first, top->first - kBallRadius) << "sand within reach under (" << x << ", " << z << ")";
+    }
+    float floor = 1e9f;
+    for (const Triangle& t : cup) floor = std::min({floor, t.a.Y, t.b.Y, t.c.Y});
+    auto sand = surfaceAt(ground, hole.cup.X, hole.cup.Z);
+    ASSERT_TRUE(sand);
+    EXPECT_LT(sand->first, floor) << "sand pokes into the cup";
+}
+
+INSTANTIATE_TEST_SUITE_P(FirstHoles, HoleMeshes, testing::ValuesIn(kHoles),
+                         [](const testing::TestParamInfo<HoleCase>& info) { return std::string(info.param.name); });
