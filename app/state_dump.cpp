@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/game_state.h"
+#include "menus/menu_dump.h"
 
 #include <X11/Xlib.h>
 
@@ -215,4 +216,5 @@ void dumpState(StateDump& dump, long frame, unsigned timeMs)
     dumpMatch(dump);
     dumpWindow(dump);
     dumpPlayedSounds(dump);
+    dumpFrontEnd(dump);
 }
