@@ -86,6 +86,12 @@ struct MenuState {
     uint32_t fadeTimerStart = 0;
     uint32_t fadeTimerNow = 0;
     MainMenuElements mainMenu;
+    CourseSelectElements courseSelect;
+    OptionsMenuElements optionsMenu;
+    PlayerSetupElements playerSetup;
+    TutorialElements tutorialPages;
+    CreditsElements credits;
+    QuitDialogElements quitDialog;
 };
 
 // Tutorial page state (how-to-play over the practice hole).

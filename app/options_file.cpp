@@ -67,21 +67,31 @@ bool checkVideoMode(ScreenSize wanted, const std::vector<ScreenSize>& modes,
     return found;
 }
 
-std::string encodeOptions(const OptionsRecord& options)
+std::string encodeOptions(char resolutionCode, const OptionsRecord& options)
 {
-    std::string bytes(1, codeForResolution(options.screenWidth, options.screenHeight));
+    std::string bytes(1, resolutionCode);
     for (uint8_t flag : {options.fullscreen, options.shadersEnabled, options.highTextureQuality,
                          options.highGraphicsQuality, options.soundEnabled, options.musicEnabled})
         bytes += flag ? '1' : '0';
     return bytes;
 }
 
-bool writeOptionsFile(irr::io::IFileSystem* fileSystem, const OptionsRecord& options)
+std::string encodeOptions(const OptionsRecord& options)
+{
+    return encodeOptions(codeForResolution(options.screenWidth, options.screenHeight), options);
+}
+
+bool writeOptionsFile(irr::io::IFileSystem* fileSystem, char resolutionCode, const OptionsRecord& options)
 {
     irr::io::IWriteFile* file = fileSystem->createAndWriteFile(kOptionsPath, false);
     if (!file) return false;
-    const std::string bytes = encodeOptions(options);
+    const std::string bytes = encodeOptions(resolutionCode, options);
     for (char byte : bytes) file->write(&byte, 1);
     file->drop();
     return true;
+}
+
+bool writeOptionsFile(irr::io::IFileSystem* fileSystem, const OptionsRecord& options)
+{
+    return writeOptionsFile(fileSystem, codeForResolution(options.screenWidth, options.screenHeight), options);
 }

@@ -35,3 +35,6 @@ std::string encodeOptions(const OptionsRecord& options);
 
 // Writes the file through the engine's file system, one byte at a time.
 bool writeOptionsFile(irr::io::IFileSystem* fileSystem, const OptionsRecord& options);
+// The same with the resolution code given (the options menu's choice, not the screen size).
+std::string encodeOptions(char resolutionCode, const OptionsRecord& options);
+bool writeOptionsFile(irr::io::IFileSystem* fileSystem, char resolutionCode, const OptionsRecord& options);

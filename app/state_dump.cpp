@@ -5,6 +5,7 @@
 
 #include "app/game_state.h"
 #include "app/replay.h"
+#include "menus/menu_dump.h"
 #include "play/turn_cycle.h"
 
 #include <X11/Xlib.h>
@@ -299,4 +300,5 @@ void dumpState(StateDump& dump, long frame, unsigned timeMs)
     dumpBalls(dump);
     dumpWindow(dump);
     dumpPlayedSounds(dump);
+    dumpFrontEnd(dump);
 }

@@ -5,6 +5,20 @@
 #include "menus/screens.h"
 #include "presentation/textures.h"
 
+namespace {
+
+// The hole loader hides the cursor image for play; it shows on every menu, and in
+// play while a button waits for the mouse (the quit dialog, a tutorial page's next).
+bool cursorShown()
+{
+    const ScreenFlags& s = game.screen;
+    if (!s.holeActive && !s.holeLoadPending) return true;
+    const bool playing = s.introDone && !game.outcome.holeEndFading && !game.outcome.holeEndFaded;
+    return playing && (s.quitDialogActive || tutorialWaitsForNext());
+}
+
+}  // namespace
+
 void updateCursor()
 {
     game.engine.device->getCursorControl()->setVisible(false);
@@ -15,5 +29,6 @@ void updateCursor()
     cursor->setRelativePosition(irr::core::recti(at.X, at.Y, at.X + r.getWidth(), at.Y + r.getHeight()));
     const bool hand = game.menu.handCursorRequested || playerSetupWantsHand();
     setPicture(cursor, hand ? "cursorHand.png" : "cursor.png");
+    cursor->setVisible(cursorShown());
     if (cursor->getParent()) cursor->getParent()->bringToFront(cursor);
 }

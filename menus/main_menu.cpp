@@ -1,33 +1,31 @@
 // The main menu: play, options, how to play, credits and quit over the town.
+#include <cstdlib>
+
 #include "app/game_state.h"
+#include "menus/menu_common.h"
 #include "menus/screens.h"
 #include "presentation/textures.h"
 
 namespace {
 
-int W() { return game.options.screenWidth; }
-int H() { return game.options.screenHeight; }
-
-void placeButton(MenuButton& button, int x, int y) { button.image = addImage(button.normal, x, y); }
-
 void buildPanelAndButtons()
 {
     MainMenuElements& m = game.menu.mainMenu;
-    m.panel = addImage("menuBack.png", W() / 2 - 175, H() / 2 - 180);
-    placeButton(m.play, W() / 2 - 84, H() / 2 - 160);
-    placeButton(m.options, W() / 2 - 84, H() / 2 - 90);
-    placeButton(m.howToPlay, W() / 2 - 113, H() / 2 - 20);
-    placeButton(m.credits, W() / 2 - 97, H() / 2 + 50);
-    placeButton(m.quit, W() / 2 - 84, H() / 2 + 120);
-    m.logo = addImage("tallowick.png", W() / 2 - 165, H() / 2 - 295);
+    m.panel = addCentred("menuBack.png", -175, -180);
+    m.play.image = addCentred(m.play.normal, -84, -160);
+    m.options.image = addCentred(m.options.normal, -84, -90);
+    m.howToPlay.image = addCentred(m.howToPlay.normal, -113, -20);
+    m.credits.image = addCentred(m.credits.normal, -97, 50);
+    m.quit.image = addCentred(m.quit.normal, -84, 120);
+    m.logo = addCentred("tallowick.png", -165, -295);
 }
 
 void removePanelAndButtons()
 {
     MainMenuElements& m = game.menu.mainMenu;
-    for (irr::gui::IGUIImage** image : {&m.panel, &m.play.image, &m.options.image, &m.howToPlay.image,
-                                         &m.credits.image, &m.quit.image, &m.logo})
-        removeImage(*image);
+    removeImage(m.panel);
+    for (MenuButton* button : {&m.play, &m.options, &m.howToPlay, &m.credits, &m.quit}) removeButton(*button);
+    removeImage(m.logo);
 }
 
 // Clears the flag and removes every element of the main menu.
@@ -39,6 +37,7 @@ void leaveMainMenu()
     removeImage(game.menu.mainMenu.overlay);
 }
 
+// How to play: the practice hole for one human player, straight from here.
 void startPractice()
 {
     leaveMainMenu();
@@ -46,7 +45,7 @@ void startPractice()
     s.tutorialActive = s.startRequested = s.tutorialStartRequested = 1;
     game.match.playerCount = 1;
     game.match.currentHole = kPracticeRequestId;
-    game.match.ballColour[1] = std::rand() % 9 + 1;
+    game.match.ballColour[1] = std::rand() % kColourCount + 1;
 }
 
 void openCredits()
@@ -62,10 +61,8 @@ void openCredits()
 void buildMainMenu()
 {
     MainMenuElements& m = game.menu.mainMenu;
-    m.background = game.engine.gui->addImage(texture("menuBackground.jpg"), {0, 0}, false);
-    m.overlay = addImage("menuImage.png", 0, 0);
-    m.overlay->setMinSize({irr::u32(std::max(W(), 1)), irr::u32(std::max(H(), 1))});
-    m.overlay->setScaleImage(true);
+    m.background = addMenuBackground();
+    m.overlay = addMenuOverlay();
     buildPanelAndButtons();
 }
 
@@ -76,20 +73,30 @@ void handleMainMenu(MyEventReceiver input)
     if (!game.screen.mainMenuActive) return;
     MainMenuElements& m = game.menu.mainMenu;
     game.menu.handCursorRequested = 0;
+    // Each button that leaves the menu ends this frame's handling.
     if (updateButton(m.play, input)) {
         game.screen.courseSelectActive = 1;
         buildCourseSelect();
         leaveMainMenu();
-    } else if (updateButton(m.options, input)) {
+        return;
+    }
+    if (updateButton(m.options, input)) {
         leaveMainMenu();
         game.screen.optionsActive = 1;
         buildOptionsMenu();
-    } else if (updateButton(m.howToPlay, input)) {
+        return;
+    }
+    if (updateButton(m.howToPlay, input)) {
         startPractice();
-    } else if (updateButton(m.credits, input)) {
+        return;
+    }
+    if (updateButton(m.credits, input)) {
         openCredits();
-    } else if (updateButton(m.quit, input)) {
+        return;
+    }
+    if (updateButton(m.quit, input)) {
         game.engine.device->closeDevice();
+        return;
     }
     game.menu.handCursorRequested = m.play.hovered || m.options.hovered || m.howToPlay.hovered ||
                                     m.credits.hovered || m.quit.hovered;

@@ -22,3 +22,5 @@ void buildPlayerSetup();
 void handlePlayerSetup(MyEventReceiver input);
 // The player set-up's own hand-cursor flags (its icons and rows).
 bool playerSetupWantsHand();
+// A how-to-play page is up and waits for its next button.
+bool tutorialWaitsForNext();

@@ -2,6 +2,7 @@
 
 // Until the programs exist every node keeps its fixed-function material.
 void createShaderMaterials() {}
+bool shaderMaterialsActive() { return false; }
 
 irr::video::E_MATERIAL_TYPE normalMaterial() { return irr::video::EMT_SOLID; }
 irr::video::E_MATERIAL_TYPE bumpMaterial() { return irr::video::EMT_SOLID; }

@@ -6,6 +6,8 @@
 #include <irrlicht.h>
 
 void createShaderMaterials();
+// Whether the shader materials exist and are in use (shaders on, supported and compiled).
+bool shaderMaterialsActive();
 
 irr::video::E_MATERIAL_TYPE normalMaterial();
 irr::video::E_MATERIAL_TYPE bumpMaterial();

@@ -1,6 +1,7 @@
 // The hole generator: every registered plan becomes hole_N_grass.b3d, hole_N_bricks.b3d,
 // hole_N_cup.b3d and hole_N_ground.b3d, and one hole_N_<prop>.b3d per kind of prop the
-// plan scatters (with hole_N_water.b3d for a water container's falling water).
+// plan scatters (with hole_N_water.b3d for a water container's falling water), and the
+// hole's sand texture terrianN.jpg.
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -76,6 +77,8 @@ void generateHoles(ContentOutput& output)
         for (const auto& [kind, mesh] : hole.props)
             output.write(prefix + town::propFileName(kind) + ".b3d", model::writeB3d(mesh));
         if (!hole.water.surfaces.empty()) output.write(prefix + "water.b3d", model::writeB3d(hole.water));
+        output.write("Textures/terrian" + std::to_string(plan.number) + ".jpg",
+                     encodeJpeg(town::sandPicture(plan.terrain.look), 90));
     }
 }
 

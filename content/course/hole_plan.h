@@ -1,6 +1,7 @@
 // How a hole is written down. A plan is data: the content tool turns it into the
 // four meshes every hole has (hole_N_grass.b3d, hole_N_bricks.b3d, hole_N_cup.b3d,
-// hole_N_ground.b3d) and the hole's own props (hole_N_cactus.b3d, ...).
+// hole_N_ground.b3d), the hole's own props (hole_N_cactus.b3d, ...; hole_N_water.b3d
+// for a water container's stream) and its sand texture (terrianN.jpg).
 //
 // Coordinates are the hole's frame: y up, the tee at the origin, strokes towards +z
 // at aim 0, +x on the right of a player looking down the hole.
@@ -8,33 +9,42 @@
 // A green is a ribbon of grass laid along a centre line through waypoints. Each
 // waypoint gives the inner width between the border walls, the height of the grass
 // on the centre line, a cross slope and a dish; between waypoints every value blends
-// smoothly (a monotone cubic: equal neighbours give a level stretch, a change gives a
-// ramp with rounded ends), and the centre line bends round each inner waypoint on an
-// arc. Brick walls border the whole ribbon (except where a gap opens them); the sand
-// around the greens follows the terrain settings and rises to the walls.
+// smoothly (a monotone cubic: equal neighbours give an exactly level stretch, a change
+// gives a ramp with rounded ends), and the centre line bends round each inner waypoint
+// on an arc. Brick walls border the whole ribbon except where a gap opens them; humps
+// and mounds shape the grass, blocks and posts stand on it. A hole may have several
+// greens (joined by pipes, say); the cup is on the one that covers its position.
 //
-//   const HolePlan plan{
-//       .number = 1,
-//       .cup = {0.232f, -0.5f, 26.731f},        // the hole table's cup position and depth
-//       .cupDepth = -0.9f,
-//       .greens = {{
-//           .path = {
-//               {.at = {0, -2.5f}, .width = 5},                    // behind the tee
-//               {.at = {0, 7}, .width = 4.5f},                     // level tee box
-//               {.at = {0, 14}, .width = 4.5f, .height = -0.5f},   // a ramp down
-//               {.at = {0.232f, 30}, .width = 6, .height = -0.5f, .bank = 0.02f},
-//           },
-//           .humps = {{.at = 18, .length = 2.5f, .height = 0.15f}},
-//       }},
-//       .blocks = {{.at = {0, 11}, .size = {1.2f, 0.6f}}},
-//       .terrain = {.level = -2, .plots = {{.at = {-10, 45}, .radius = 8, .height = 4.7f}}},
-//       .props = {{.kind = PropKind::Cactus, .at = {12, 8}, .variant = 2}},
-//   };
-//   REGISTER_HOLE_PLAN(hole_01, plan);
+//   HolePlan holeOnePlan()
+//   {
+//       return {
+//           .number = 1,
+//           .cup = {0.232f, -0.5f, 26.731f},        // the hole table's cup position and depth
+//           .cupDepth = -0.9f,
+//           .greens = {{
+//               .path = {
+//                   {.at = {0, -2.5f}, .width = 5},                   // behind the tee
+//                   {.at = {0, 6}, .width = 5},                       // a level tee box
+//                   {.at = {0.3f, 12}, .width = 4, .height = -0.5f},  // a ramp down
+//                   {.at = {0.232f, 30}, .width = 6.5f, .height = -0.5f},
+//               },
+//               .humps = {{.at = 18, .length = 2.5f, .height = 0.15f}},
+//           }},
+//           .blocks = {{.at = {0.45f, 16.5f}, .size = {1.3f, 0.45f}}},
+//           .terrain = {.level = -2.2f, .plots = {{.at = {-10, 43}, .radius = 10.5f, .height = 4.7f}}},
+//           .props = {{.kind = PropKind::Cactus, .at = {12, 4}, .variant = 1}},
+//       };
+//   }
+//   REGISTER_HOLE_PLAN(hole_01, holeOnePlan);
 //
-// The generator checks what the game relies on and stops with a message naming the
-// hole when a plan breaks it: the cup must lie inside a green, clear of its walls,
-// with level grass all round its rim at the cup's height.
+// What the game relies on, and the generator checks (it stops with a message naming
+// the hole): the cup lies on a green, at least 1.5 units inside its walls and ends,
+// with the grass level all round its rim at the cup's height; bends are wider than
+// half the green. Keep the tee level at height 0 from x -2 to 2 (the balls drop there),
+// and give the buildings of the hole flat plots at the heights they are placed at:
+// buildings stand on their origin (the windmill stands 16 below its hub at scale 8).
+// Slopes steeper than about 4 % carry a slow ball on (it stops at the foot or a wall);
+// use them for ramps, and level ground where balls should come to rest.
 #pragma once
 
 #include <cstdint>
@@ -44,6 +54,7 @@
 
 #include "content/model/math.h"
 #include "content/town/props.h"
+#include "content/town/sand_texture.h"
 
 namespace course {
 
@@ -123,6 +134,7 @@ struct Terrain {
     float apron = 5.0f;     // the bank from the walls to the sand's own level, in units from the walls
     std::vector<Plot> plots{};
     uint32_t seed = 1;
+    town::SandLook look{};  // the hole's sand texture (terrianN.jpg)
 };
 
 // One prop in the hole's frame, standing on the sand; yaw turns it (degrees), variant picks its shape.

@@ -83,8 +83,8 @@ Image fallingWaterPicture()
     eachPixel(kWaterSize, kWaterSize, [&](int x, int y, float u, float v) {
         float streaks = tilingNoise(u, v, 32, 2, 2, 41) * 0.7f + tilingNoise(u, v, 64, 4, 1, 42) * 0.3f;
         float foam = smoothstep(0.55f, 0.85f, streaks);
-        Rgba c = mix(rgb(20, 60, 90), rgb(200, 232, 245), foam);
-        image.at(x, y) = clamped(scaled(c, 0.55f + 0.45f * streaks));
+        Rgba c = mix(rgb(56, 104, 132), rgb(230, 244, 252), foam);
+        image.at(x, y) = clamped(scaled(c, 0.7f + 0.4f * streaks));
     });
     return image;
 }
@@ -118,9 +118,11 @@ TextureLayers pipeTexture()
             d = std::min(d, std::hypot(py - line, px - nearestAlong(px)));
         }
         const float rivet = 1.0f - smoothstep(3.0f, 5.0f, d);
-        const float streak = tilingNoise(u, v * 0.25f, 40, 1, 2, 62) * smoothstep(0.1f, 0.45f, pv) * (1 - smoothstep(0.8f, 1.0f, pv));
-        const float rust = smoothstep(0.55f, 0.9f, streak + 0.3f * tilingNoise(u, v, 6, 6, 3, 63));
-        Rgba c = mix(scaled(metal.colour.at(x, y), 0.86f), rgb(132, 70, 40), 0.55f * rust);
+        // Rust runs down from the rivets of each plate's upper seam, fading as it goes.
+        const float drip = tilingNoise(u, v, 64, 4, 2, 62) * (1 - smoothstep(0.05f, 0.6f, pv));
+        const float patches = tilingNoise(u, v, 6, 6, 3, 63);
+        const float rust = 0.45f * smoothstep(0.55f, 0.8f, drip + 0.3f * patches);
+        Rgba c = mix(scaled(metal.colour.at(x, y), 0.8f + 0.15f * patches), rgb(128, 72, 44), rust);
         c = mix(c, rgb(110, 112, 112), 0.35f * (1 - smoothstep(0.0f, 3.0f, seam)));  // the lap joint's shadow
         c = mix(c, rgb(196, 198, 196), rivet * 0.8f);
         metal.colour.at(x, y) = clamped(c);

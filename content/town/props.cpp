@@ -616,7 +616,7 @@ Mesh waterTower()
 // The stream from the spout to the trough and the trough's surface; v runs down the stream.
 Mesh fallingWater()
 {
-    Mesh m = rod(kSpoutEnd, {kSpoutEnd.x, kTroughY, kSpoutEnd.z}, 0.11f, 8, false);
+    Mesh m = rod(kSpoutEnd, {kSpoutEnd.x, kTroughY, kSpoutEnd.z}, 0.13f, 8, false);
     for (model::Surface& s : m.surfaces)
         for (model::Vertex& v : s.vertices) v.uv = {v.uv.y, v.uv.x / kPipeTile};
     m.add(model::quad({1.36f, kTroughY, 0.49f}, {3.24f, kTroughY, 0.49f}, {3.24f, kTroughY, -0.49f}, {1.36f, kTroughY, -0.49f}));

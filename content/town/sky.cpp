@@ -1,5 +1,5 @@
-// The desert sky box (top1.jpg, left1.jpg, right1.jpg, front1.jpg, back1.jpg; the game
-// shows top1 below too) and the holes' sand textures (terrianN.jpg, the game's spelling).
+// The desert sky box: top1.jpg, left1.jpg, right1.jpg, front1.jpg, back1.jpg (the game
+// shows top1 below too).
 //
 // The sky is painted as a function of direction and sampled for every face, so the
 // faces meet without seams: a deep blue zenith fading to a warm haze at the horizon,
@@ -27,7 +27,6 @@ using model::Vec3;
 constexpr int kSkySize = 512;
 constexpr int kSamples = 2;                    // per axis, per pixel
 constexpr float kCloudTop = 32.0f;             // degrees: clouds stay below the top face's lowest corner (35)
-constexpr int kSandSize = 512;
 
 const Rgba kZenith = rgb(56, 108, 186);
 const Rgba kMidSky = rgb(112, 166, 220);
@@ -155,53 +154,6 @@ Image skyFace(const std::function<Vec3(float, float)>& direction, bool side)
     return image;
 }
 
-// Sand for each hole: a base colour, how red it runs, and how many pebbles lie in it.
-struct SandStyle {
-    int hole;
-    Rgba tint;
-    int pebbles;
-    uint32_t seed;
-};
-const SandStyle kSands[] = {
-    {0, rgb(255, 250, 240), 110, 101},  // practice: pale, fine
-    {1, rgb(250, 232, 214), 170, 102},  // Main Street: trodden, redder, stonier
-};
-
-Image sandPicture(const SandStyle& style)
-{
-    TextureLayers sand = sandTexture(kSandSize, style.seed);
-    Random random(style.seed + 1);
-    struct Pebble {
-        float x, y, r;
-        Rgba colour;
-    };
-    std::vector<Pebble> pebbles;
-    for (int i = 0; i < style.pebbles; ++i)
-        pebbles.push_back({random.unit() * kSandSize, random.unit() * kSandSize, random.range(1.2f, 3.6f),
-                           mix(rgb(150, 124, 100), rgb(210, 190, 170), random.unit())});
-    eachPixel(kSandSize, kSandSize, [&](int x, int y, float u, float v) {
-        Rgba c = sand.colour.at(x, y);
-        c = {c.r * style.tint.r, c.g * style.tint.g, c.b * style.tint.b, 1};
-        sand.colour.at(x, y) = clamped(scaled(c, 0.94f + 0.1f * tilingNoise(u, v, 2, 2, 3, style.seed + 2)));
-    });
-    for (const Pebble& p : pebbles) {  // each with its shadow towards the lower right, lit from the upper left
-        const int reach = int(std::ceil(p.r * 1.6f + 2));
-        for (int y = int(p.y) - reach; y <= int(p.y) + reach; ++y)
-            for (int x = int(p.x) - reach; x <= int(p.x) + reach; ++x) {
-                const float dx = float(x) - p.x, dy = float(y) - p.y;
-                const int wx = (x % kSandSize + kSandSize) % kSandSize, wy = (y % kSandSize + kSandSize) % kSandSize;
-                Rgba& c = sand.colour.at(wx, wy);
-                const float d = std::hypot(dx, dy) / p.r;
-                c = scaled(c, 1.0f - 0.25f * (1 - smoothstep(1.0f, 1.6f, std::hypot(dx - 1.2f, dy - 1.2f) / p.r)));
-                if (d < 1.0f) {
-                    const float light = 0.8f + 0.35f * std::clamp(-(dx + dy) / (2 * p.r), -1.0f, 1.0f);
-                    c = clamped(mix(c, scaled(p.colour, light), smoothstep(1.0f, 0.7f, d)));
-                }
-            }
-    }
-    return sand.colour;
-}
-
 void generateSky(ContentOutput& output)
 {
     auto write = [&](const char* name, const std::function<Vec3(float, float)>& direction) {
@@ -213,8 +165,6 @@ void generateSky(ContentOutput& output)
     write("front1.jpg", [](float a, float b) { return Vec3{-a, b, -1}; });
     write("right1.jpg", [](float a, float b) { return Vec3{-1, b, a}; });
     write("top1.jpg", [](float a, float b) { return Vec3{a, 1, -b}; });
-    for (const SandStyle& style : kSands)
-        output.write("Textures/terrian" + std::to_string(style.hole) + ".jpg", encodeJpeg(sandPicture(style), 90));
 }
 
 }  // namespace

@@ -133,11 +133,19 @@ void addTerrain(const HoleRow& row)
     game.bodies.ground = {ground.body, nullptr};  // the ground is never synchronised
 }
 
+// Normal textures go on layer 1 only where a shader reads them: the fixed-function
+// materials would multiply the colour by the normal map.
+void setNormalTexture(irr::scene::ISceneNode* node, const std::string& file)
+{
+    if (!file.empty() && shaderMaterialsActive()) node->setMaterialTexture(1, texture(file));
+}
+
 void addSceneryItem(const SceneryItem& item)
 {
     irr::scene::IAnimatedMesh* mesh = loadModel(item.model);
     if (!mesh) return;
-    irr::scene::ISceneNode* node = scene()->addOctreeSceneNode(mesh->getMesh(0), nullptr, -1, kOctreePolygonsPerNode);
+    // Plain mesh nodes: the engine's octree node culls scaled models wrongly (houses vanish).
+    irr::scene::ISceneNode* node = scene()->addMeshSceneNode(mesh->getMesh(0));
     node->setMaterialTexture(0, texture(item.texture));
     applyPlacement(node, item.place);
     applyFiltering(node);
@@ -147,7 +155,7 @@ void addSceneryItem(const SceneryItem& item)
         setEmissive(node, 100);
         return;
     }
-    if (!item.normal.empty()) node->setMaterialTexture(1, texture(item.normal));
+    setNormalTexture(node, item.normal);
     setEmissive(node, 178);
     if (game.options.shadersEnabled)
         setMaterialType(node, item.look == SceneryLook::Bump ? bumpMaterial() : normalMaterial());
@@ -178,7 +186,7 @@ void addBricks(const HoleRow& row)
     BodyNode bricks = addSurface(holeModel(row.hole, "bricks"), false, true);
     if (bricks.node) {
         bricks.node->setMaterialTexture(0, texture("brick.jpg"));
-        bricks.node->setMaterialTexture(1, texture("brickNormal.jpg"));
+        setNormalTexture(bricks.node, "brickNormal.jpg");
         setEmissive(bricks.node, 178);
         if (game.options.shadersEnabled) setMaterialType(bricks.node, normalMaterial());
     }
@@ -190,7 +198,7 @@ BodyNode addPipeSurface(const HoleRow& row, const char* part, const std::string&
     BodyNode pipes = addSurface(holeModel(row.hole, part), false, false);
     if (pipes.node) {
         pipes.node->setMaterialTexture(0, texture("pipes.jpg"));
-        pipes.node->setMaterialTexture(1, texture(normal));
+        setNormalTexture(pipes.node, normal);
         setEmissive(pipes.node, 178);
         if (game.options.shadersEnabled) setMaterialType(pipes.node, normalMaterial());
     }
@@ -268,6 +276,9 @@ void addFlag(const HoleDefinition& definition, const HoleRow& row)
     flag->setScale({kFlagScale, kFlagScale, kFlagScale});
     const float y = definition.flagAtFixedHeight ? kPracticeFlagHeight : row.cup[1] + kFlagAboveCup;
     flag->setPosition({row.cup[0], y, row.cup[2]});
+    // The cloth is seen from both sides, also against the light.
+    flag->setMaterialFlag(irr::video::EMF_BACK_FACE_CULLING, false);
+    setEmissive(flag, 178);
     game.scene.flag = flag;
 }
 

@@ -6,7 +6,6 @@
 
 namespace {
 
-using course::PropSpot;
 using town::PropKind;
 
 course::HolePlan holeOnePlan()
@@ -39,6 +38,7 @@ course::HolePlan holeOnePlan()
                 {.at = {0, -25}, .radius = 3.5f, .height = -4, .falloff = 9},      // the town sign
             },
             .seed = 11,
+            .look = {.tint = {0.98f, 0.91f, 0.84f, 1}, .pebbles = 170, .seed = 102},  // trodden, redder, stonier
         },
         .props = {
             {.kind = PropKind::Barrels, .at = {-7, 38}, .yaw = 10},

@@ -5,7 +5,6 @@
 
 namespace {
 
-using course::PropSpot;
 using town::PropKind;
 
 course::HolePlan practicePlan()
@@ -33,6 +32,7 @@ course::HolePlan practicePlan()
                 {.at = {-8, 20}, .radius = 2.5f, .height = -0.6f, .falloff = 4},  // the water tower
             },
             .seed = 3,
+            .look = {.tint = {1.0f, 0.98f, 0.94f, 1}, .pebbles = 110, .seed = 101},  // pale and fine
         },
         .props = {
             {.kind = PropKind::Barrels, .at = {-6.2f, 16.5f}, .yaw = 20},
