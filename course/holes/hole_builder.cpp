@@ -276,9 +276,7 @@ void addFlag(const HoleDefinition& definition, const HoleRow& row)
     flag->setScale({kFlagScale, kFlagScale, kFlagScale});
     const float y = definition.flagAtFixedHeight ? kPracticeFlagHeight : row.cup[1] + kFlagAboveCup;
     flag->setPosition({row.cup[0], y, row.cup[2]});
-    // The cloth is seen from both sides, also against the light.
-    flag->setMaterialFlag(irr::video::EMF_BACK_FACE_CULLING, false);
-    setEmissive(flag, 178);
+    setEmissive(flag, 178);  // the cloth's far side, seen against the light, stays red
     game.scene.flag = flag;
 }
 
