@@ -432,7 +432,7 @@ void generateCourseSelect(ContentOutput& output)
     savePicture(output, "holesnumtxt.png", wordPicture(230, 44, "Holes to Play", paintedLettering()));
     LetteringStyle range = goldLettering();
     savePicture(output, "1-9.png", wordPicture(110, 50, "1–9", range));
-    savePicture(output, "9-18.png", wordPicture(110, 50, "10–18", range));
+    savePicture(output, "9-18.png", wordPicture(110, 50, "9-18", range));  // the range as the course select names it
     savePicture(output, "1-18.png", wordPicture(110, 50, "1–18", range));
     for (bool right : {false, true}) {
         Image arrow = arrowButton(right);
