@@ -95,6 +95,9 @@ void openRow(int p)
     game.match.playerCount += 1;
     game.match.ballColour[p] = std::rand() % kColourCount + 1;
     addColourMarker(row, game.match.ballColour[p]);
+    // Row 4's table reaches down over back and start; they stay on top so they can be seen.
+    for (MenuImage button : {s.back.image, s.start.image})
+        if (button) button->getParent()->bringToFront(button);
     playSound(Sound::putt2);
 }
 

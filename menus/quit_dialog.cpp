@@ -4,7 +4,6 @@
 #include "app/hole_loading.h"
 #include "menus/menu_common.h"
 #include "menus/screens.h"
-#include "play/cameras.h"
 #include "presentation/textures.h"
 
 namespace {
@@ -54,7 +53,7 @@ void abandonMatch()
     match.currentHole = kPracticeHoleId;
     match.currentPlayer = match.playerCount = 1;
     s.introDone = 1;
-    resetCamera();
+    game.camera = CameraState{};  // the start-up values
     dispatchHole();
     game.turn.power = 0;
     s.introDone = s.flyOverEnding = 0;

@@ -137,17 +137,24 @@ TEST(PlayerSetup, KindsDifficultiesAndClosingFollowTheirRules)
 TEST(PlayerSetup, AClosedStripOpensOnlyAboveItsLowest65AndLeftOfItsLast10Pixels)
 {
     // Row 2's strip is 700 x 100 at (50, 210): its hit area is (50, 210) to (740, 245), strict.
-    struct Case { int x, y; bool opens; };
-    const Case cases[] = {{300, 244, true}, {300, 245, false}, {739, 220, true}, {740, 220, false},
-                          {51, 211, true},  {50, 220, false},  {300, 210, false}};
-    for (const Case& c : cases) {
-        RunTree tree;
-        GameRun run = runScript(tree, kToSetup + "mouse " + std::to_string(c.x) + " " + std::to_string(c.y) +
-                                          "\nframes 1\ndump\n" + click(c.x, c.y) + "dump\nquit\n");
-        ASSERT_EQ(run.status, 0) << run.err;
-        ASSERT_EQ(run.dumps.size(), 2u);
-        EXPECT_EQ(perPlayer(run.dumps[0], "rowHovered", 2), c.opens) << c.x << "," << c.y;
-        EXPECT_EQ(perPlayer(run.dumps[1], "rowOpen", 2), c.opens) << c.x << "," << c.y;
+    struct Point { int x, y; };
+    const Point outside[] = {{300, 245}, {740, 220}, {50, 220}, {300, 210}, {300, 280}};
+    const Point inside[] = {{300, 244}, {739, 220}, {51, 211}};
+    std::string script = kToSetup;
+    for (const Point& p : outside)
+        script += "mouse " + std::to_string(p.x) + " " + std::to_string(p.y) + "\nframes 1\ndump\n" + click(p.x, p.y) + "dump\n";
+    for (const Point& p : inside)
+        script += "mouse " + std::to_string(p.x) + " " + std::to_string(p.y) + "\nframes 1\ndump\n" + click(p.x, p.y) + "dump\n" +
+                  closeRow(2);
+    RunTree tree;
+    GameRun run = runScript(tree, script + "quit\n");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), 2 * (std::size(outside) + std::size(inside)));
+    for (size_t i = 0; i < std::size(outside) + std::size(inside); ++i) {
+        const bool opens = i >= std::size(outside);
+        EXPECT_EQ(perPlayer(run.dumps[2 * i], "rowHovered", 2), opens) << i;
+        EXPECT_EQ(perPlayer(run.dumps[2 * i + 1], "rowOpen", 2), opens) << i;
+        EXPECT_EQ(jsonNumber(run.dumps[2 * i + 1], "playerCount"), opens ? 2 : 1) << i;
     }
 }
 

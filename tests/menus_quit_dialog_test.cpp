@@ -112,3 +112,19 @@ TEST(QuitDialog, EscapeDuringTheFlyOverOpensNothing)
     EXPECT_EQ(jsonNumber(run.dumps[0], "quitDialogActive"), 0);
     EXPECT_FALSE(shows(run.dumps[0], "quit.png"));
 }
+
+// The hole loader hides the cursor image for play; the menus show it again.
+TEST(QuitDialog, TheCursorHidesInPlayAndIsBackOnTheMenuAfterTheLastHole)
+{
+    const std::string giveUp = std::string(kEscape) + "key F down\nframes 1\nkey F up\nframes 2\n";
+    const std::string script = std::string("hole 1 2\n") + kIntoPlay + "dump\n" + giveUp + giveUp + "frames 200\n" +
+                               "key RETURN down\nframes 2\nkey RETURN up\nwait mainMenuActive 1 2000\nframes 2\ndump\nquit\n";
+    RunTree tree;
+    GameRun run = runScript(tree, script);
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), 2u);
+    EXPECT_FALSE(shows(run.dumps[0], "cursor.png") || shows(run.dumps[0], "cursorHand.png"));
+    const std::string& menu = run.dumps[1];
+    EXPECT_EQ(jsonNumber(menu, "holeActive"), 0);
+    EXPECT_EQ(guiImages(menu).back().tex.substr(0, 6), "cursor");
+}
