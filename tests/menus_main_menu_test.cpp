@@ -31,6 +31,21 @@ TEST(MainMenu, TheSplashReachesTheMenuAfterAboutFiveSecondsWithoutTitleMusic)
     }
 }
 
+TEST(MainMenu, TheSplashPictureFollowsTheScreenWidth)
+{
+    struct Case { const char* options; const char* picture; };
+    for (const Case& c : {Case{"0010011", "quorvelsmall.jpg"}, Case{"1010011", "quorvel.jpg"}}) {
+        RunTree tree;
+        tree.writeOptions(c.options);
+        GameRun run = runScript(tree, "frames 2\ndump\nquit\n");
+        ASSERT_EQ(run.status, 0) << run.err;
+        ASSERT_EQ(run.dumps.size(), 1u);
+        const GuiImage splash = findImage(run.dumps[0], c.picture);
+        EXPECT_EQ(splash.x, 0) << c.picture;
+        EXPECT_EQ(splash.y, 0) << c.picture;
+    }
+}
+
 TEST(MainMenu, IsBuiltAsNineImagesWithTheCursorInFront)
 {
     RunTree tree;
