@@ -206,8 +206,8 @@ Image ballIcon(const Rgba& colour)
             if (cover <= 0) continue;
             float light = std::clamp(0.9f - (dx * 0.6f + dy * 0.8f) / r * 0.55f - d / r * 0.35f, 0.25f, 1.2f);
             Rgba shade = scaled(colour, light);
-            float spec = std::max(0.0f, 1 - std::hypot(dx + 3, dy + 3.5f) / 3.2f);
-            blendPixel(image, x, y, mix(shade, rgb(255, 255, 255), spec * 0.85f), cover);
+            float highlight = std::max(0.0f, 1 - std::hypot(dx + 3, dy + 3.5f) / 3.2f);
+            blendPixel(image, x, y, mix(shade, rgb(255, 255, 255), highlight * 0.85f), cover);
         }
     return image;
 }
