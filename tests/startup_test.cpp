@@ -1,6 +1,10 @@
 // Start-up as a player sees it: the log, the settings file and the window.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
+#include <cstdlib>
+
 #include "tests/support/game_run.h"
 
 namespace {
@@ -134,4 +138,16 @@ TEST(StartUp, CameraAndScreenFlagsStartAtTheirStartValues)
                         {"splashActive", 1},    {"mainMenuActive", 0},   {"holeActive", 0},
                         {"lastFrameRate", -1},  {"frame", 0},            {"courseChoice", 118}};
     for (const Row& row : rows) EXPECT_EQ(jsonNumber(dump, row.key), row.value) << row.key;
+}
+
+TEST(StartUp, WithoutADisplayTheGameSaysSoAndExitsNonZero)
+{
+    RunTree tree;
+    const std::string command = "cd '" + tree.path("Bin") + "' && env -u DISPLAY '" + TALLOWICK_EXE +
+                                "' >'" + tree.path("stdout.txt") + "' 2>/dev/null";
+    const int raw = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1);
+    const std::string out = readFile(tree.path("stdout.txt"));
+    EXPECT_NE(out.find("Cannot open the game window"), std::string::npos) << out;
 }
