@@ -28,11 +28,6 @@ constexpr float kTeeHeight = 3.0f;
 
 using irr::video::SColor;
 
-void setEmissive(irr::scene::ISceneNode* node, irr::u32 grey)
-{
-    if (node && node->getMaterialCount() > 0) node->getMaterial(0).EmissiveColor = SColor(0, grey, grey, grey);
-}
-
 irr::scene::IAnimatedMeshSceneNode* addPutterPart(const char* model)
 {
     irr::scene::ISceneManager* smgr = game.engine.sceneManager;

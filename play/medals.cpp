@@ -4,7 +4,7 @@
 
 namespace {
 
-std::string winBanner(int32_t player) { return "p" + std::to_string(player) + "win.png"; }
+std::string winBanner(int32_t player) { return std::string(1, 'p').append(std::to_string(player)).append("win.png"); }
 
 FinalResult threePlayers(const int32_t t[kMaxPlayers + 1])
 {

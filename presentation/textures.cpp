@@ -30,3 +30,9 @@ void moveImage(irr::gui::IGUIImage* image, int x, int y)
     const irr::core::recti r = image->getRelativePosition();
     image->setRelativePosition(irr::core::recti(x, y, x + r.getWidth(), y + r.getHeight()));
 }
+
+void setEmissive(irr::scene::ISceneNode* node, irr::u32 grey)
+{
+    if (node && node->getMaterialCount() > 0)
+        node->getMaterial(0).EmissiveColor = irr::video::SColor(0, grey, grey, grey);
+}

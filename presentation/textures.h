@@ -11,5 +11,7 @@ irr::gui::IGUIImage* addImage(const std::string& file, int x, int y);
 void setPicture(irr::gui::IGUIImage* image, const std::string& file);
 void setVisible(irr::gui::IGUIImage* image, bool visible);
 bool isVisible(irr::gui::IGUIImage* image);
+// Material 0's emissive colour: alpha 0 and this grey level.
+void setEmissive(irr::scene::ISceneNode* node, irr::u32 grey);
 // Moves an image to a new top-left corner, keeping its size.
 void moveImage(irr::gui::IGUIImage* image, int x, int y);

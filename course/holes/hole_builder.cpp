@@ -37,11 +37,6 @@ irr::scene::IAnimatedMesh* loadModel(const std::string& file)
     return mesh;
 }
 
-void setEmissive(irr::scene::ISceneNode* node, irr::u32 grey)
-{
-    if (node && node->getMaterialCount() > 0) node->getMaterial(0).EmissiveColor = SColor(0, grey, grey, grey);
-}
-
 void applyFiltering(irr::scene::ISceneNode* node)
 {
     if (node && game.options.highTextureQuality) node->setMaterialFlag(irr::video::EMF_ANISOTROPIC_FILTER, true);
