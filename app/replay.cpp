@@ -42,6 +42,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Replay {
     bool active = false;
+    bool nullVideo = false;  // --null-video: no window and no drawing, for fast design and evaluation runs
     std::vector<Command> script;
     size_t next = 0;            // next command to run
     std::ofstream dumpFile;
@@ -397,9 +398,10 @@ int replayParseArguments(int argc, char** argv)
         if (arg == "--replay") ok = value(scriptPath);
         else if (arg == "--dump") ok = value(dumpPath);
         else if (arg == "--record") ok = value(recordPath);
+        else if (arg == "--null-video") replay.nullVideo = true;
         else {
             std::cerr << "unknown argument " << arg
-                      << " (usage: tallowick [--replay SCRIPT [--dump FILE]] [--record FILE])" << std::endl;
+                      << " (usage: tallowick [--replay SCRIPT [--dump FILE] [--null-video]] [--record FILE])" << std::endl;
             return 2;
         }
         if (!ok) return 2;
@@ -428,6 +430,8 @@ int replayParseArguments(int argc, char** argv)
 }
 
 bool replayMode() { return replay.active; }
+
+bool replayNullVideo() { return replay.active && replay.nullVideo; }
 
 int32_t frameRate()
 {
@@ -482,7 +486,8 @@ bool runDevice()
 void beforePresent()
 {
     if (!replay.active || replay.shotPath.empty()) return;
-    captureBackBuffer(replay.shotPath);
+    if (replay.nullVideo) std::cerr << "replay: no picture without video, " << replay.shotPath << " not written" << std::endl;
+    else captureBackBuffer(replay.shotPath);
     replay.shotPath.clear();
 }
 

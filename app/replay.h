@@ -18,6 +18,8 @@
 int replayParseArguments(int argc, char** argv);
 
 bool replayMode();
+// A scripted run with `--null-video`: the game runs on the engine's NULL driver.
+bool replayNullVideo();
 
 // The frame-rate figure the game reads (the driver's getFPS in normal play).
 int32_t frameRate();

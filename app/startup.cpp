@@ -63,6 +63,7 @@ SIrrlichtCreationParameters probeParameters()
 void fillMainParameters(SIrrlichtCreationParameters& p)
 {
     p.DriverType = irr::video::EDT_OPENGL;  // the engine's hardware driver on Linux
+    if (replayNullVideo()) p.DriverType = irr::video::EDT_NULL;
     p.WindowSize = {irr::u32(game.options.screenWidth), irr::u32(game.options.screenHeight)};
     p.Bits = 32;
     p.Fullscreen = game.options.fullscreen;

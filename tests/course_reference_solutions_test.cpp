@@ -1,0 +1,68 @@
+// Every hole can be holed in par: a good player's strokes for each hole, made with
+// the keys at 60 frames per second and replayed through the harness without a
+// window (the physics and the rules are the same; nothing is drawn).
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "tests/support/game_run.h"
+
+namespace {
+
+// A stroke as the keys make it: `aimFrames` of LEFT (positive) or RIGHT
+// (negative) at 0.7 degrees a frame, then SPACE for `powerFrames` (100 power a frame).
+struct Stroke {
+    int aimFrames;
+    int powerFrames;
+};
+
+struct Solution {
+    int hole;
+    int par;
+    std::vector<Stroke> strokes;
+};
+
+// tools/stroke_lab.py finds and checks these.
+const Solution kSolutions[] = {
+    {1, 2, {{-5, 50}, {13, 28}}},  // right of the block, then back to the cup
+};
+
+std::string script(const Solution& solution)
+{
+    std::string s = "hole " + std::to_string(solution.hole) +
+                    " 1\nframes 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 600\nframes 130\n";
+    for (const Stroke& stroke : solution.strokes) {
+        if (stroke.aimFrames != 0) {
+            const std::string key = stroke.aimFrames > 0 ? "LEFT" : "RIGHT";
+            s += "key " + key + " down\nframes " + std::to_string(std::abs(stroke.aimFrames)) + "\nkey " + key + " up\n";
+        }
+        s += "frames 1\nkey SPACE down\nframes " + std::to_string(stroke.powerFrames) +
+             "\nkey SPACE up\nframes 2\nwait powerBand 0 3000\ndump\nframes 130\n";
+    }
+    return s + "quit\n";
+}
+
+class ReferenceSolution : public testing::TestWithParam<Solution> {};
+
+TEST_P(ReferenceSolution, HolesOutInAtMostPar)
+{
+    const Solution& solution = GetParam();
+    ASSERT_LE(int(solution.strokes.size()), solution.par);
+    RunTree tree;
+    GameRun run = runScript(tree, script(solution), "--null-video");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), solution.strokes.size());
+    for (size_t i = 0; i + 1 < run.dumps.size(); ++i)
+        EXPECT_EQ(jsonElement(jsonValue(run.dumps[i], "holedOut"), 0), "0") << "holed early, after stroke " << i + 1;
+    const std::string& last = run.dumps.back();
+    EXPECT_EQ(jsonElement(jsonValue(last, "holedOut"), 0), "1") << "ball at " << jsonValue(last, "ball");
+    EXPECT_EQ(jsonElement(jsonValue(last, "holeStrokes"), 0), std::to_string(solution.strokes.size()));
+}
+
+std::string holeName(const testing::TestParamInfo<Solution>& info) { return "Hole" + std::to_string(info.param.hole); }
+
+INSTANTIATE_TEST_SUITE_P(Course, ReferenceSolution, testing::ValuesIn(kSolutions), holeName);
+
+}  // namespace
