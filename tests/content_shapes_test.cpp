@@ -3,7 +3,9 @@
 
 #include <cmath>
 #include <functional>
+#include <stdexcept>
 
+#include "content/course/pipes.h"
 #include "content/model/shapes.h"
 
 using model::Mesh;
@@ -175,4 +177,43 @@ TEST(MeshShapes, TriangulationCoversConcavePolygonsExactly)
         area += a;
     }
     EXPECT_NEAR(area, std::fabs(model::signedArea(star)), 1e-4f);
+}
+
+namespace {
+
+// Where a straight line from `from` along `direction` first meets the mesh (a large value for never).
+float firstHit(const Mesh& mesh, Vec3 from, Vec3 direction)
+{
+    float nearest = 1e9f;
+    for (const model::Surface& s : mesh.surfaces)
+        for (size_t f = 0; f + 2 < s.indices.size(); f += 3) {
+            const Vec3 a = s.vertices[s.indices[f]].position, b = s.vertices[s.indices[f + 1]].position,
+                       c = s.vertices[s.indices[f + 2]].position;
+            const Vec3 e1 = b - a, e2 = c - a, p = model::cross(direction, e2);
+            const float det = model::dot(e1, p);
+            if (std::fabs(det) < 1e-9f) continue;
+            const Vec3 t = from - a;
+            const float u = model::dot(t, p) / det;
+            const Vec3 q = model::cross(t, e1);
+            const float v = model::dot(direction, q) / det, d = model::dot(e2, q) / det;
+            if (u >= 0 && v >= 0 && u + v <= 1 && d > 0) nearest = std::min(nearest, d);
+        }
+    return nearest;
+}
+
+}  // namespace
+
+TEST(MeshShapes, PipesAreOpenTubesOfTheirRadiusFacingOutAndIn)
+{
+    course::Pipe pipe{.path = {{0, 0.45f, 0}, {0, 0.45f, 4}, {3, -1, 8}, {3, -1.5f, 12}}, .radius = 0.45f};
+    const Mesh mesh = course::buildPipe(pipe, "test");
+    EXPECT_EQ(normalsAgainstFaces(mesh), 0);
+    // Looking in at either mouth, the way through is clear; from the centre, the wall is one radius away.
+    EXPECT_GT(firstHit(mesh, {0, 0.45f, -1}, {0, 0, 1}), 5.0f);
+    EXPECT_NEAR(firstHit(mesh, {0, 0.45f, 2}, {0, -1, 0}), 0.45f, 0.01f);
+    EXPECT_NEAR(firstHit(mesh, {0, 0.45f, 2}, {1, 0, 0}), 0.45f, 0.01f);
+    // Past the rounded corner the run is straight again.
+    EXPECT_NEAR(firstHit(mesh, {3, -1.25f, 10}, {0, 1, 0}), 0.45f, 0.02f);
+    EXPECT_THROW(course::buildPipe({.path = {{0, 0, 0}}}, "test"), std::runtime_error);
+    EXPECT_THROW(course::buildPipe({.path = {{0, 0, 0}, {0, 0, 3}}, .radius = 0.2f}, "test"), std::runtime_error);
 }

@@ -8,6 +8,7 @@
 
 #include "content/course/bricks.h"
 #include "content/course/hole_meshes.h"
+#include "content/course/pipes.h"
 #include "content/course/sand.h"
 #include "content/model/b3d.h"
 #include "content/output.h"
@@ -51,14 +52,15 @@ HoleMeshes buildHole(const HolePlan& plan)
     hole.ground = sand.mesh();
 
     for (const PropSpot& spot : plan.props) {
-        const model::Transform place = model::Transform()
-                                           .scale(spot.scale)
-                                           .rotateY(spot.yaw)
-                                           .translate({spot.at.x, sand.height(spot.at) - kPropSink, spot.at.y});
-        hole.props[spot.kind].add(town::propModel(spot.kind, spot.variant).transform(place));
+        const float standsAt = spot.height > -1e8f ? spot.height : sand.height(spot.at) - kPropSink;
+        const model::Transform place =
+            model::Transform().scale(spot.scale).rotateY(spot.yaw).translate({spot.at.x, standsAt, spot.at.y});
+        const std::string name = spot.model.empty() ? town::propFileName(spot.kind) : spot.model;
+        hole.props[name].add(town::propModel(spot.kind, spot.variant).transform(place));
         model::Mesh water = town::propWater(spot.kind, spot.variant);
-        if (!water.surfaces.empty()) hole.water.add(water.transform(place));
+        if (!water.surfaces.empty()) hole.props[spot.water.empty() ? "water" : spot.water].add(water.transform(place));
     }
+    for (const Pipe& pipe : plan.pipes) (pipe.slick ? hole.slickPipes : hole.pipes).add(buildPipe(pipe, where(plan)));
     return hole;
 }
 
@@ -74,9 +76,9 @@ void generateHoles(ContentOutput& output)
         output.write(prefix + "bricks.b3d", model::writeB3d(hole.bricks));
         output.write(prefix + "cup.b3d", model::writeB3d(hole.cup));
         output.write(prefix + "ground.b3d", model::writeB3d(hole.ground));
-        for (const auto& [kind, mesh] : hole.props)
-            output.write(prefix + town::propFileName(kind) + ".b3d", model::writeB3d(mesh));
-        if (!hole.water.surfaces.empty()) output.write(prefix + "water.b3d", model::writeB3d(hole.water));
+        for (const auto& [name, mesh] : hole.props) output.write(prefix + name + ".b3d", model::writeB3d(mesh));
+        if (!hole.pipes.surfaces.empty()) output.write(prefix + "pipes.b3d", model::writeB3d(hole.pipes));
+        if (!hole.slickPipes.surfaces.empty()) output.write(prefix + "slickpipes.b3d", model::writeB3d(hole.slickPipes));
         output.write("Textures/terrian" + std::to_string(plan.number) + ".jpg",
                      encodeJpeg(town::sandPicture(plan.terrain.look), 90));
     }

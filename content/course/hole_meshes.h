@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <string>
 
 #include "content/course/hole_plan.h"
 #include "content/model/mesh.h"
@@ -10,8 +11,8 @@ namespace course {
 
 struct HoleMeshes {
     model::Mesh grass, bricks, cup, ground;
-    std::map<town::PropKind, model::Mesh> props;  // hole_N_<kind>.b3d
-    model::Mesh water;                            // hole_N_water.b3d: the water containers' falling water
+    model::Mesh pipes, slickPipes;          // hole_N_pipes.b3d, hole_N_slickpipes.b3d (when the plan has any)
+    std::map<std::string, model::Mesh> props;  // hole_N_<name>.b3d: props of a kind, water containers' water
 };
 
 // Throws std::runtime_error naming the hole when the plan cannot be built as written.

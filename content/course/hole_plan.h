@@ -138,12 +138,31 @@ struct Terrain {
 };
 
 // One prop in the hole's frame, standing on the sand; yaw turns it (degrees), variant picks its shape.
+// Props of a kind go into hole_N_<kind>.b3d, and water containers' water into hole_N_water.b3d;
+// `model` and `water` name other files for a hole that has two of them ("watercontainer1",
+// "water1"), or a name the game looks up as written ("watercontanier").
 struct PropSpot {
     town::PropKind kind = town::PropKind::Cactus;
     Vec2 at{};
     float yaw = 0;
     float scale = 1;
     int variant = 0;
+    std::string model{};
+    std::string water{};
+    float height = -1e9f;  // stands at this height instead of on the sand (a tank on a wall, say)
+};
+
+// A tube a ball rolls through, from one green to another. `path` gives points of its
+// centre line in the hole's frame (straight runs, corners rounded over up to 1.5
+// units either side of each inner point); y is the centre's
+// height, so a mouth whose floor lies on grass at height h has y = h + radius. Run the
+// mouths through gaps in the walls, and keep the pipe falling all the way so that a
+// ball never stops inside. A slick pipe is a frictionless chute (hole_N_slickpipes.b3d);
+// the others make hole_N_pipes.b3d.
+struct Pipe {
+    std::vector<Vec3> path{};
+    float radius = 0.45f;  // inside; the ball's radius is 0.25
+    bool slick = false;
 };
 
 struct HolePlan {
@@ -156,6 +175,7 @@ struct HolePlan {
     std::vector<Post> posts{};
     Terrain terrain{};
     std::vector<PropSpot> props{};
+    std::vector<Pipe> pipes{};
 };
 
 // Every plan of the course, registered by the file that writes it.

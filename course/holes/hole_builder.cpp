@@ -26,6 +26,7 @@ constexpr float kFlagAboveCup = 1.5f;
 constexpr float kPracticeFlagHeight = 2.0f;
 constexpr float kFlagFramesPerSecond = 30.0f;
 constexpr float kLightRadius = 100.0f;
+constexpr float kPondLevelAbove = -100.0f;  // a water plane above this is in sight: a pond
 constexpr float kBladeTurnPerFrame = 0.15f;  // the windmill blades' rotation animator, degrees per ms/10
 
 irr::scene::ISceneManager* scene() { return game.engine.sceneManager; }
@@ -101,7 +102,8 @@ void addWaterPlane(const HoleRow& row)
                                                                  {0, 0}, {10, 10});
     irr::scene::ISceneNode* water = scene()->addWaterSurfaceSceneNode(hill->getMesh(0), 0.5f, 2000.0f, 10.0f);
     water->setPosition({0, row.waterLevel, 0});
-    if (row.waterPlaneTextured) {
+    // Holes 3 and 7 lay their ponds at the water level, where a bare white plane would show: dress it as water.
+    if (row.waterPlaneTextured || row.waterLevel > kPondLevelAbove) {
         water->setMaterialTexture(0, texture("wall1.jpg"));
         water->setMaterialTexture(1, texture("water1.jpg"));
     }
@@ -144,6 +146,9 @@ void addSceneryItem(const SceneryItem& item)
     node->setMaterialTexture(0, texture(item.texture));
     applyPlacement(node, item.place);
     applyFiltering(node);
+    // A mirrored placement (scale -8) turns every face inside out; show both sides.
+    const float* k = item.place.scale;
+    if (k[0] * k[1] * k[2] < 0) node->setMaterialFlag(irr::video::EMF_BACK_FACE_CULLING, false);
     if (item.look == SceneryLook::Brush) {
         node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
         node->setMaterialType(irr::video::EMT_TRANSPARENT_ALPHA_CHANNEL);
