@@ -6,6 +6,14 @@
 // facing -z (towards the tee), the gearbox and tail run back along +z, and the tower's
 // feet stand kFootDepth model units below the hub (16 world units at the usual scale 8,
 // so a windmill placed at y 16 stands on ground at y 0).
+//
+// The broken windmill (windmill_broken.3ds): its tower bent over, most blades gone,
+// a few hanging from the wheel and lying at its feet. Hole 5 places it at scale -8, a
+// point reflection, so the file holds it reflected through the origin and turned
+// inside out; the placement brings it back. As seen after that reflection the hub is
+// at the origin and the feet kFootDepth below; footprint x -1.3..1.3, z -1.3..1.3,
+// y -2.0..0.3 model units (20.8 x 20.8, 18.4 tall at scale 8; the feet 16 world units
+// below the placement's height).
 #include <cmath>
 #include <string>
 
