@@ -11,9 +11,10 @@
 // a few hanging from the wheel and lying at its feet. Hole 5 places it at scale -8, a
 // point reflection, so the file holds it reflected through the origin and turned
 // inside out; the placement brings it back. As seen after that reflection the hub is
-// at the origin and the feet kFootDepth below; footprint x -1.3..1.3, z -1.3..1.3,
-// y -2.0..0.3 model units (20.8 x 20.8, 18.4 tall at scale 8; the feet 16 world units
-// below the placement's height).
+// near the origin (it sank with the buckle) and the feet kFootDepth below; footprint
+// x -1.15..1.55, z -1.1..1.1, y -2.0..-0.2 model units (21.6 x 17.6, 14.4 tall at scale 8;
+// the feet 16 world units below the placement's height, before the hole's tilt).
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -153,6 +154,130 @@ model::Mesh wheel()
     return m;
 }
 
+// ---------------------------------------------------------------- the broken windmill
+
+constexpr float kBendY = -1.15f;         // where the tower buckled
+constexpr float kBendLength = 0.35f;     // the buckled length, bent in an arc
+constexpr float kBendDegrees = 38.0f;    // how far the top leans over towards +x
+constexpr int kBladesLeft[] = {0, 1, 2, 4, 7, 13, 14};  // the blades still on the wheel
+
+// The buckle: points above kBendY follow an arc over towards +x and lean with it.
+Vec3 buckled(Vec3 p)
+{
+    const float s = p.y - kBendY;
+    if (s <= 0) return p;
+    const float total = model::radians(kBendDegrees), radius = kBendLength / total;
+    const float angle = std::min(s, kBendLength) / radius;
+    const Vec3 spine{radius * (1 - std::cos(angle)), kBendY + radius * std::sin(angle), 0};
+    const Vec3 along{std::sin(angle), std::cos(angle), 0}, side{std::cos(angle), -std::sin(angle), 0};
+    const float beyond = std::max(0.0f, s - kBendLength);
+    return spine + along * beyond + side * p.x + Vec3{0, 0, p.z};
+}
+
+model::Mesh buckledMesh(model::Mesh m)
+{
+    for (model::Surface& surface : m.surfaces)
+        for (model::Vertex& v : surface.vertices) {
+            const Vec3 tip = buckled(v.position + v.normal * 0.01f);
+            v.position = buckled(v.position);
+            v.normal = model::normalized(tip - v.position);
+        }
+    return m;
+}
+
+// The tower with its legs in one piece per panel (so that they bend), a few braces torn away.
+model::Mesh brokenTower()
+{
+    model::Mesh m;
+    for (int stage = 0; stage < kStages; ++stage) {
+        const float y0 = -kFootDepth + (kTopY + kFootDepth) * float(stage) / kStages;
+        const float y1 = -kFootDepth + (kTopY + kFootDepth) * float(stage + 1) / kStages;
+        for (int c = 0; c < 4; ++c) {
+            const int d = (c + 1) % 4;
+            m.add(steel(beam(towerCorner(c, y0), towerCorner(c, y1), kLeg, kLeg, {1, 0, 0})));
+            if (stage > 0 && (stage + c) % 3 != 0) m.add(steel(beam(towerCorner(c, y0), towerCorner(d, y0), kLeg * 0.7f, kLeg * 0.7f)));
+            if ((stage * 4 + c) % 5 != 2) m.add(steel(rod(towerCorner(c, y0), towerCorner(d, y1), kBrace, 4)));
+            if ((stage * 4 + c) % 3 != 1) m.add(steel(rod(towerCorner(d, y0), towerCorner(c, y1), kBrace, 4)));
+        }
+    }
+    for (int c = 0; c < 4; ++c) {
+        const Vec3 foot = towerCorner(c, -kFootDepth);
+        m.add(steel(crate(foot - Vec3{0.06f, 0, 0.06f}, foot + Vec3{0.06f, 0.08f, 0.06f})));
+    }
+    // Half the deck is left, hanging off its frame.
+    model::Mesh deck = crate({-kDeckHalf, kDeckY - 0.025f, -kDeckHalf}, {0.02f, kDeckY, kDeckHalf});
+    m.add(inRegion(deck, kDeck, kSize, kSize, 1.0f));
+    return m;
+}
+
+// What is left of the wheel: a few blades, part of the outer ring, four arms.
+model::Mesh brokenWheel()
+{
+    model::Mesh m;
+    for (int b : kBladesLeft) m.add(blade(2 * model::kPi * float(b) / kBlades));
+    m.add(steel(hoop(0.2f, 0.008f, 32, 4).rotateX(90).translate({0, 0, kWheelZ - 0.01f})));
+    constexpr int kArc = 10;  // the outer ring, broken after a third of its turn
+    for (int k = 0; k < kArc; ++k) {
+        const float a0 = -0.2f + 2.2f * float(k) / kArc, a1 = -0.2f + 2.2f * float(k + 1) / kArc;
+        const Vec3 p0{0.47f * std::cos(a0), 0.47f * std::sin(a0), kWheelZ - 0.01f};
+        const Vec3 p1{0.47f * std::cos(a1), 0.47f * std::sin(a1), kWheelZ - 0.01f};
+        m.add(steel(rod(p0, p1, 0.008f, 4, false)));
+    }
+    for (int a = 0; a < kArms; ++a) {
+        if (a == 3 || a == 4) continue;
+        const float angle = 2 * model::kPi * (float(a) + 0.5f) / kArms;
+        const Vec3 dir{std::cos(angle), std::sin(angle), 0};
+        m.add(steel(rod(dir * 0.04f + Vec3{0, 0, kWheelZ}, dir * 0.48f + Vec3{0, 0, kWheelZ - 0.015f}, 0.007f, 4)));
+    }
+    m.add(steel(rod({0, 0, -0.08f}, {0, 0, 0.0f}, 0.055f, 12)));
+    // One blade hangs by its root from the end of the ring.
+    model::Mesh hanging = blade(-model::kPi / 2);
+    hanging.rotateZ(-12).translate({0.47f * std::cos(2.0f) + 0.1f, 0.47f * std::sin(2.0f) - 0.1f, -0.02f});
+    m.add(hanging);
+    return m;
+}
+
+// Blades that fell, lying flat at the tower's feet (placed in the tower's unbent frame).
+model::Mesh fallenBlades()
+{
+    struct Fallen { float turn, x, z; };
+    constexpr Fallen kFallen[] = {{20, 0.35f, -0.95f}, {140, -0.9f, -0.3f}, {250, 0.55f, 0.6f}, {75, -0.2f, 0.85f}};
+    model::Mesh m;
+    for (const Fallen& f : kFallen) {
+        model::Mesh b = blade(0);
+        const model::Bounds box = b.bounds();
+        // Flat on the ground: the blade's plane turned down, its lowest point on the feet's level.
+        b.translate({-box.centre().x, -box.centre().y, -box.centre().z}).rotateX(90).rotateY(f.turn);
+        const model::Bounds flat = b.bounds();
+        b.translate({f.x, -kFootDepth - flat.min.y + 0.002f, f.z});
+        m.add(b);
+    }
+    return m;
+}
+
+// The broken windmill as it should look (hub near the origin, feet kFootDepth below).
+model::Mesh brokenWindmill()
+{
+    model::Mesh top = head();
+    top.add(brokenWheel());
+    // The tail boom hangs down, twisted on its pivot.
+    model::Mesh standing = brokenTower();
+    standing.add(buckledMesh(std::move(top.rotateY(-25))));
+    model::Mesh bent = buckledMesh(std::move(standing));
+    bent.add(fallenBlades());
+    return bent;
+}
+
+// The file holds the model reflected through the origin with its faces turned inward, so
+// that the hole's placement at scale -8 (a point reflection) shows it the right way out.
+model::Mesh pointReflected(model::Mesh m)
+{
+    for (model::Surface& surface : m.surfaces) {
+        for (model::Vertex& v : surface.vertices) v.position = -v.position;
+    }
+    return m;
+}
+
 TextureLayers bladePaint()
 {
     TextureLayers metal = metalTexture(256, 14);
@@ -208,6 +333,7 @@ void generateWindmill(ContentOutput& output)
     base.add(head());
     output.write("Models/windmill_base.b3d", model::writeB3d(base.rename("windmill")));
     output.write("Models/windmill_blades.3ds", model::write3ds(wheel().rename("windmill")));
+    output.write("Models/windmill_broken.3ds", model::write3ds(pointReflected(brokenWindmill()).rename("windmill")));
 }
 
 }  // namespace

@@ -47,7 +47,12 @@ SceneryItem horsePost(const Placement& p) { return item("horsePost.b3d", "fence.
 SceneryItem townSign(const Placement& p) { return item("townsign.b3d", "townsign.jpg", "fencenormal.jpg", p); }
 SceneryItem saloon(const char* model, const Placement& p) { return item(model, "saloon.jpg", "saloonnormal.jpg", p); }
 SceneryItem saloonGlass(const Placement& p) { return item("saloonGlass.3ds", "glass.jpg", "glassnormal.jpg", p); }
-SceneryItem mineMill(const char* model, const Placement& p) { return item(model, "mill.jpg", "millnormal.jpg", p); }
+// The mills whose name holds a "1" are the painted ones (mill1.jpg).
+SceneryItem mineMill(const char* model, const Placement& p)
+{
+    const bool painted = std::string(model).find('1') != std::string::npos;
+    return item(model, painted ? "mill1.jpg" : "mill.jpg", "millnormal.jpg", p);
+}
 SceneryItem mineMillGlass(const Placement& p) { return item("minemill_glass.b3d", "glass.jpg", "glassnormal.jpg", p); }
 
 SceneryItem prop(int32_t hole, Prop kind)
