@@ -1,5 +1,7 @@
 #include "app/hole_loading.h"
 
+#include <iostream>
+
 #include "app/game_state.h"
 #include "app/replay.h"
 #include "course/ai_seats.h"
@@ -101,9 +103,17 @@ void dispatchHole()
         returnToMainMenu();
         return;
     }
-    const int32_t next = current == kPracticeRequestId ? kPracticeHoleId : successorHole(current);
-    // A hole whose builder does not exist builds nothing and leaves the screen empty.
-    if (HoleBuilder build = next == kNoSuccessor ? nullptr : holeBuilder(next)) build();
+    int32_t next = current == kPracticeRequestId ? kPracticeHoleId : successorHole(current);
+    // A hole that cannot be built is passed over, so that a match never halts on an empty screen.
+    while (next != kNoSuccessor && !holeBuilder(next)) {
+        std::cerr << "Hole " << next << " cannot be built: passed over" << std::endl;
+        if (next == game.match.lastHole || next == kPracticeHoleId) {
+            returnToMainMenu();
+            return;
+        }
+        next = successorHole(next);
+    }
+    if (next != kNoSuccessor) holeBuilder(next)();
     playSound(Sound::cut);
 }
 

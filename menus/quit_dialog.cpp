@@ -1,9 +1,12 @@
 // The quit dialog of play (ESCAPE): F gives up the hole for the player whose
 // turn it is, yes abandons the match for the main menu, no goes back to play.
+#include <algorithm>
+
 #include "app/game_state.h"
 #include "app/hole_loading.h"
 #include "menus/menu_common.h"
 #include "menus/screens.h"
+#include "play/result_words.h"
 #include "presentation/textures.h"
 
 namespace {
@@ -86,7 +89,11 @@ void handleQuitDialog(MyEventReceiver input)
     }
     QuitDialogElements& d = game.menu.quitDialog;
     if (input.keyIsDown[irr::KEY_KEY_F]) {
-        game.match.holedOut[game.match.currentPlayer] = 1;
+        MatchState& match = game.match;
+        // Giving up scores the stroke limit: a hole abandoned after one stroke must not count under par.
+        int32_t& strokes = match.holeStrokes[match.currentPlayer];
+        strokes = std::max(strokes, match.holePar + kStrokeLimitOverPar);
+        match.holedOut[match.currentPlayer] = 1;
         resumePlay();
         playSound(Sound::click);
         return;

@@ -42,6 +42,8 @@ TEST(QuitDialog, EscapeInPlayOpensItAndFGivesUpTheHoleForTheCurrentPlayerOnly)
     EXPECT_FALSE(shows(gaveUp, "yes.png"));
     EXPECT_EQ(perPlayer(gaveUp, "holedOut", 1), 1);
     EXPECT_EQ(perPlayer(gaveUp, "holedOut", 2), 0);
+    EXPECT_EQ(perPlayer(gaveUp, "holeStrokes", 1), 6) << "a hole given up scores the stroke limit, par 2 + 4";
+    EXPECT_EQ(perPlayer(gaveUp, "holeStrokes", 2), 0);
     EXPECT_TRUE(played(gaveUp, "click"));
     const std::string& later = run.dumps[3];
     EXPECT_EQ(jsonNumber(later, "currentPlayer"), 2) << "the turn passes to the player still playing";
