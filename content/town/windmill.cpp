@@ -9,8 +9,13 @@
 //
 // The broken windmill (windmill_broken.3ds): its tower bent over, most blades gone,
 // a few hanging from the wheel and lying at its feet. Hole 5 places it at scale -8, a
-// point reflection, so the file holds it reflected through the origin and turned
-// inside out; the placement brings it back. As seen after that reflection the hub is
+// point reflection, so the file holds its mirror image through the origin, itself a
+// proper mesh with faces and normals pointing out of it: the placement brings the shape
+// back, and the engine turns the normals with it (through the inverse transpose, which
+// negates them), so they point out of the shape as shown and it is lit from the right
+// side. Turned inside out instead, it would be lit from behind (normals of a .3ds follow
+// its winding). The winding comes out reversed, which the builder allows for by showing
+// both sides of a mirrored node. As seen after that reflection the hub is
 // near the origin (it sank with the buckle) and the feet kFootDepth below; footprint
 // x -1.15..1.55, z -1.1..1.1, y -2.0..-0.2 model units (21.6 x 17.6, 14.4 tall at scale 8;
 // the feet 16 world units below the placement's height, before the hole's tilt).
@@ -268,15 +273,8 @@ model::Mesh brokenWindmill()
     return bent;
 }
 
-// The file holds the model reflected through the origin with its faces turned inward, so
-// that the hole's placement at scale -8 (a point reflection) shows it the right way out.
-model::Mesh pointReflected(model::Mesh m)
-{
-    for (model::Surface& surface : m.surfaces) {
-        for (model::Vertex& v : surface.vertices) v.position = -v.position;
-    }
-    return m;
-}
+// The mirror image through the origin, for the hole's placement at scale -8.
+model::Mesh pointReflected(model::Mesh m) { return std::move(m.transform(model::Transform::scaling(-1.0f))); }
 
 TextureLayers bladePaint()
 {
