@@ -27,6 +27,7 @@ struct Solution {
 // tools/stroke_lab.py finds and checks these.
 const Solution kSolutions[] = {
     {1, 2, {{-5, 50}, {13, 28}}},  // right of the block, then back to the cup
+    {2, 2, {{6, 60}, {0, 65}}},    // to the foot of the ramp, then up it
 };
 
 std::string script(const Solution& solution)

@@ -338,6 +338,7 @@ HoleBuilder holeBuilder(int32_t hole)
     switch (hole) {
     case -1: return buildPracticeHole;
     case 1: return buildHole1;
+    case 2: return buildHole2;
     default: return nullptr;
     }
 }
