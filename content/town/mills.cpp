@@ -6,13 +6,15 @@
 //
 // Every variant shares the same mill house, so its windows sit in the same places and
 // one glass model, minemill_glass.b3d, fits them all; the variants differ in what stands
-// round the house (head frame, chimney and boiler house, tramway trestle, ore bins):
+// round the house (head frames, chimney and boiler house, ore bin, sheds, water tank),
+// all on the same plot. (The engine's mesh cache ignores letter case: once a game has
+// loaded minemill1.b3d it shows that for mineMill1.b3d too, so either may stand on a plot.)
 //
 //   minemill.b3d    the stamp mill with its head frame and ore chute
-//   minemill1.b3d   with a boiler house and a tall iron chimney on the +x side
-//   mineMill1.b3d   with a tramway trestle running back from the head frame
-//   minemill2.b3d   with ore bins and a lean-to on the -x side
-//   mineMill2.b3d   with a water tank on a tower and a second head frame
+//   minemill1.b3d   a boiler house and a tall iron chimney on the +x side, a shed on -x
+//   mineMill1.b3d   head frame, ore chute, ore bin on -x, boiler house and chimney on +x
+//   minemill2.b3d   no head frame: an ore bin and a water tank on -x, a shed on +x
+//   mineMill2.b3d   two head frames side by side, a shed on -x, a water tank on +x
 //
 // Intended scale 2. Every mill stands on its origin (the middle of its footprint at
 // ground level, lowest point y = 0; the upper tiers stand on footings down to y = 0, so
@@ -256,8 +258,14 @@ Mesh headFrame(float x, float height)
     for (float side : {-1.0f, 1.0f})
         for (float z : {zFront, zBack}) {
             const Vec3 foot{x + side * spread, baseY, z}, head{x + side * topSpread, height, z};
-            m.add(timber(beam(foot, head, 0.2f, 0.2f, {0, 0, 1})));
+            m.add(timber(beam(foot, head, 0.26f, 0.26f, {0, 0, 1})));
         }
+    for (float side : {-1.0f, 1.0f}) {  // cross braces on the sides, above the roof
+        const float lowY = 6.6f, t0 = (lowY - baseY) / (height - baseY), s0 = spread + (topSpread - spread) * t0;
+        const Vec3 a{x + side * s0, lowY, zFront}, b{x + side * topSpread, height, zBack};
+        const Vec3 c{x + side * s0, lowY, zBack}, d{x + side * topSpread, height, zFront};
+        m.add(timber(beam(a, b, 0.1f, 0.1f))).add(timber(beam(c, d, 0.1f, 0.1f)));
+    }
     for (float y : {6.6f, height}) {  // girts round the legs
         const float t = (y - baseY) / (height - baseY), s = spread + (topSpread - spread) * t;
         for (float side : {-1.0f, 1.0f}) m.add(timber(beam({x + side * s, y, zFront}, {x + side * s, y, zBack}, 0.14f, 0.14f)));
@@ -358,17 +366,17 @@ Mesh leanTo(float side)
 Mesh waterTank(float x)
 {
     Mesh m;
-    const float z = 4.0f, legTop = 3.6f, radius = 0.45f, tankTop = 4.9f;
+    const float z = 4.0f, legTop = 3.2f, radius = 0.5f, tankTop = 5.0f;
     for (float dx : {-0.35f, 0.35f})
         for (float dz : {-0.35f, 0.35f})
-            m.add(timber(beam({x + dx * 1.2f, 0, z + dz * 1.2f}, {x + dx, legTop, z + dz}, 0.14f, 0.14f, {0, 0, 1})));
+            m.add(timber(beam({x + dx * 1.15f, 0, z + dz * 1.15f}, {x + dx, legTop, z + dz}, 0.14f, 0.14f, {0, 0, 1})));
     m.add(timber(beam({x - 0.45f, 1.8f, z - 0.39f}, {x + 0.45f, 1.8f, z - 0.39f}, 0.1f, 0.1f)));
     m.add(timber(beam({x - 0.45f, 1.8f, z + 0.39f}, {x + 0.45f, 1.8f, z + 0.39f}, 0.1f, 0.1f)));
     Mesh tank = turned({{0, legTop}, {radius, legTop}, {radius, tankTop}, {radius + 0.05f, tankTop},
                         {0.04f, tankTop + 0.45f}, {0, tankTop + 0.45f}},
                        14);
     m.add(placedIn(tank.translate({x, 0, z}), kBoards, 2.0f));
-    for (float y : {legTop + 0.3f, legTop + 0.9f})
+    for (float y : {legTop + 0.3f, legTop + 0.9f, legTop + 1.5f})
         m.add(iron(hoop(radius + 0.015f, 0.02f, 14, 3).translate({x, y, z}), 0.3f));
     return m;
 }
@@ -380,14 +388,14 @@ Mesh millModel(unsigned parts)
 {
     Mesh m = millHouse();
     if (parts & HeadFrame) m.add(headFrame(0, 8.4f));
-    if (parts & TallFrame) m.add(headFrame(-0.8f, 8.4f)).add(headFrame(1.3f, 7.8f));
+    if (parts & TallFrame) m.add(headFrame(-1.0f, 8.4f)).add(headFrame(1.2f, 7.6f));
     if (parts & OreChute) m.add(oreChute(0));
     if (parts & Boiler) m.add(boilerHouse()).add(chimney({3.55f, 0, 0.1f}, 8.6f));
     if (parts & OreBin) m.add(oreBin());
     if (parts & LeanToLeft) m.add(leanTo(-1));
     if (parts & LeanToRight) m.add(leanTo(1));
-    if (parts & TankLeft) m.add(waterTank(-3.4f));
-    if (parts & TankRight) m.add(waterTank(3.4f));
+    if (parts & TankLeft) m.add(waterTank(-3.65f));
+    if (parts & TankRight) m.add(waterTank(3.65f));
     return m;
 }
 
@@ -463,12 +471,12 @@ TextureLayers stoneTexture(const MillPaint&)
 {
     BrickStyle rubble;
     rubble.rows = 4;
-    rubble.columns = 10;
+    rubble.columns = 6;
     rubble.mortarPixels = 5.0f;
     rubble.brick = rgb(150, 132, 110);
-    rubble.brickDark = rgb(104, 92, 80);
-    rubble.brickLight = rgb(188, 170, 140);
-    rubble.mortar = rgb(170, 156, 130);
+    rubble.brickDark = rgb(96, 84, 72);
+    rubble.brickLight = rgb(196, 178, 146);
+    rubble.mortar = rgb(186, 172, 146);
     return brickTexture(1024, 128, rubble, 221);
 }
 

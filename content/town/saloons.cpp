@@ -482,7 +482,7 @@ TextureLayers picture(int w, int h, const std::function<Rgba(float u, float v, f
 
 TextureLayers swingDoors()
 {
-    const Rgba stain = rgb(120, 74, 40), dark = rgb(26, 20, 16);
+    const Rgba stain = rgb(170, 112, 62), dark = rgb(30, 22, 16);
     return picture(128, 256, [&](float u, float v, float grain) {
         if (u < 0.07f || u > 0.93f || v < 0.035f) return scaled(kTrimPaint, 0.95f + 0.05f * grain);  // the frame
         // The lit room behind: a lamp's glow high up, the floor low down.
