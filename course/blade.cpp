@@ -17,14 +17,14 @@ constexpr float kHingeStiffness = 0.9f;
 
 const BladeRow* spinningBlade = nullptr;  // the row of the blade being held
 
-irr::scene::ISceneNode* addNode(const std::string& model, const float position[3])
+irr::scene::ISceneNode* addNode(const std::string& model, const float position[3], const char* colour, const char* normal)
 {
     irr::scene::IAnimatedMesh* mesh = game.engine.sceneManager->getMesh(("../Contents/Models/" + model).c_str());
     if (!mesh) return nullptr;
     irr::scene::ISceneNode* node = game.engine.sceneManager->addMeshSceneNode(mesh->getMesh(0));
     node->setPosition({position[0], position[1], position[2]});
-    node->setMaterialTexture(0, texture("metal.jpg"));
-    node->setMaterialTexture(1, texture("pipesnormal.jpg"));
+    node->setMaterialTexture(0, texture(colour));
+    node->setMaterialTexture(1, texture(normal));
     if (game.options.shadersEnabled) setMaterialType(node, normalMaterial());
     return node;
 }
@@ -47,12 +47,14 @@ NewtonBody* addBoxBody(const float size[3], const float position[3], irr::scene:
 void addBladeOnPin(const BladeRow& row)
 {
     spinningBlade = &row;
-    irr::scene::ISceneNode* bladeNode = addNode("hole_" + std::to_string(row.hole) + "_blade.b3d", row.position);
+    // A painted wooden paddle: the boards of fence.jpg under its vertex colours.
+    irr::scene::ISceneNode* bladeNode =
+        addNode("hole_" + std::to_string(row.hole) + "_blade.b3d", row.position, "fence.jpg", "fencenormal.jpg");
     NewtonBody* blade = addBoxBody(row.box, row.position, bladeNode);
     NewtonBodySetMassMatrix(blade, kBladeMass, kBladeInertia, kBladeInertia, kBladeInertia);
     NewtonBodySetForceAndTorqueCallback(blade, bladeSpinCallback);
 
-    irr::scene::ISceneNode* pinNode = addNode("pin.b3d", row.position);
+    irr::scene::ISceneNode* pinNode = addNode("pin.b3d", row.position, "metal.jpg", "pipesnormal.jpg");
     const float pivotSize[3] = {kPivotSize, kPivotSize, kPivotSize};
     NewtonBody* pivot = addBoxBody(pivotSize, row.position, pinNode);
     NewtonBodySetMassMatrix(pivot, 0, kBallInertia, kBallInertia, kBallInertia);

@@ -12,9 +12,47 @@
 #include "content/output.h"
 #include "content/registry.h"
 #include "content/town/kit.h"
+#include "content/town/prop_parts.h"
 #include "content/town/town_art.h"
 
 namespace town {
+
+model::Mesh roundel(Vec3 centre, Vec3 up, float radius, int segments)
+{
+    Vec3 side = model::normalized(model::cross(std::fabs(up.y) > 0.9f ? Vec3{1, 0, 0} : Vec3{0, 1, 0}, up));
+    const Vec3 lift = model::cross(up, side);
+    model::Mesh m;
+    model::Surface& s = m.surface();
+    const uint32_t middle = s.add({centre, up, {0.5f, 0.5f}, {1, 1, 1, 1}});
+    for (int k = 0; k < segments; ++k) {
+        const float a = 2 * model::kPi * float(k) / float(segments);
+        s.add({centre + (side * std::cos(a) + lift * std::sin(a)) * radius, up,
+               {0.5f + 0.5f * std::cos(a), 0.5f + 0.5f * std::sin(a)}, {1, 1, 1, 1}});
+    }
+    for (uint32_t k = 0; k < uint32_t(segments); ++k) {
+        uint32_t p = middle + 1 + k, q = middle + 1 + (k + 1) % uint32_t(segments);
+        if (model::dot(model::cross(s.vertices[p].position - centre, s.vertices[q].position - centre), up) < 0) std::swap(p, q);
+        s.triangle(middle, p, q);
+    }
+    return m;
+}
+
+model::Mesh plate(Vec3 a, Vec3 b, Vec3 c, Vec3 d, float thickness)
+{
+    const Vec3 front = model::normalized(model::cross(b - a, d - a)), back = front * -thickness;
+    model::Mesh m;
+    model::Surface& s = m.surface();
+    const Vec2 uv[4] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    for (int side = 0; side < 2; ++side) {
+        const Vec3 offset = side ? back : Vec3{}, facing = side ? -front : front;
+        const Vec3 p[4] = {a + offset, b + offset, c + offset, d + offset};
+        const uint32_t first = uint32_t(s.vertices.size());
+        for (int k = 0; k < 4; ++k) s.add({p[k], facing, uv[k], {1, 1, 1, 1}});
+        if (model::dot(model::cross(p[1] - p[0], p[2] - p[0]), facing) >= 0) s.quad(first, first + 1, first + 2, first + 3);
+        else s.quad(first, first + 3, first + 2, first + 1);
+    }
+    return m;
+}
 
 namespace {
 
@@ -77,46 +115,6 @@ Mesh tube(const std::vector<Vec3>& path, const std::function<float(float)>& radi
             else s.quad(a, a + 1, b + 1, b);
         }
     return m.computeNormals(70.0f);
-}
-
-// A flat disc facing `up` showing its region as a round picture (lids, wheel hubs).
-Mesh roundel(Vec3 centre, Vec3 up, float radius, int segments)
-{
-    Vec3 side = model::normalized(model::cross(std::fabs(up.y) > 0.9f ? Vec3{1, 0, 0} : Vec3{0, 1, 0}, up));
-    const Vec3 lift = model::cross(up, side);
-    Mesh m;
-    model::Surface& s = m.surface();
-    const uint32_t middle = s.add({centre, up, {0.5f, 0.5f}, {1, 1, 1, 1}});
-    for (int k = 0; k < segments; ++k) {
-        const float a = 2 * model::kPi * float(k) / float(segments);
-        s.add({centre + (side * std::cos(a) + lift * std::sin(a)) * radius, up,
-               {0.5f + 0.5f * std::cos(a), 0.5f + 0.5f * std::sin(a)}, {1, 1, 1, 1}});
-    }
-    for (uint32_t k = 0; k < uint32_t(segments); ++k) {
-        uint32_t p = middle + 1 + k, q = middle + 1 + (k + 1) % uint32_t(segments);
-        if (model::dot(model::cross(s.vertices[p].position - centre, s.vertices[q].position - centre), up) < 0) std::swap(p, q);
-        s.triangle(middle, p, q);
-    }
-    return m;
-}
-
-// A four-cornered plate a-b-c-d (u 0..1 from a to b, v 0..1 from a to d), its front along
-// cross(b - a, d - a), its back `thickness` behind.
-Mesh plate(Vec3 a, Vec3 b, Vec3 c, Vec3 d, float thickness)
-{
-    const Vec3 front = model::normalized(model::cross(b - a, d - a)), back = front * -thickness;
-    Mesh m;
-    model::Surface& s = m.surface();
-    const Vec2 uv[4] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    for (int side = 0; side < 2; ++side) {
-        const Vec3 offset = side ? back : Vec3{}, facing = side ? -front : front;
-        const Vec3 p[4] = {a + offset, b + offset, c + offset, d + offset};
-        const uint32_t first = uint32_t(s.vertices.size());
-        for (int k = 0; k < 4; ++k) s.add({p[k], facing, uv[k], {1, 1, 1, 1}});
-        if (model::dot(model::cross(p[1] - p[0], p[2] - p[0]), facing) >= 0) s.quad(first, first + 1, first + 2, first + 3);
-        else s.quad(first, first + 3, first + 2, first + 1);
-    }
-    return m;
 }
 
 // ---------------------------------------------------------------- barrels
@@ -636,6 +634,9 @@ const char* propFileName(PropKind kind)
     case PropKind::Brush: return "brush";
     case PropKind::MineCart: return "minecart";
     case PropKind::WaterContainer: return "watercontainer";
+    case PropKind::Fence: return "fence";
+    case PropKind::Wagon: return "wagon";
+    case PropKind::Train: return "train";
     }
     return "";
 }
@@ -651,14 +652,19 @@ Mesh propModel(PropKind kind, int variant)
     case PropKind::Cactus: return saguaro(variant);
     case PropKind::Brush: return brush(variant);
     case PropKind::MineCart: return mineCart();
-    case PropKind::WaterContainer: return waterTower();
+    case PropKind::WaterContainer: return variant % 3 == 0 ? waterTower() : tankModel(variant % 3);
+    case PropKind::Fence: return fenceModel(variant);
+    case PropKind::Wagon: return wagonModel(variant);
+    case PropKind::Train: return trainModel(variant);
     }
     return {};
 }
 
-Mesh propWater(PropKind kind, int)
+Mesh propWater(PropKind kind, int variant)
 {
-    return kind == PropKind::WaterContainer ? fallingWater() : Mesh{};
+    if (kind != PropKind::WaterContainer) return {};
+    variant = std::abs(variant) % 3;
+    return variant == 0 ? fallingWater() : tankWater(variant);
 }
 
 void writePropTextures(ContentOutput& output)
@@ -693,6 +699,8 @@ void writePropTextures(ContentOutput& output)
     ties.weathering = 0.8f;
     cart.place(plankTexture(128, 512, ties, 172), kTies, Turn::Across);
     cart.write(output, "minecart.jpg", "minecartnormal.jpg", 3.0f);
+    writeWagonTextures(output);
+    writeTrainTextures(output);
 }
 
 }  // namespace town
