@@ -366,7 +366,7 @@ Mesh leanTo(float side)
 Mesh waterTank(float x)
 {
     Mesh m;
-    const float z = 4.0f, legTop = 3.2f, radius = 0.5f, tankTop = 5.0f;
+    const float z = 3.95f, legTop = 3.2f, radius = 0.5f, tankTop = 5.0f;
     for (float dx : {-0.35f, 0.35f})
         for (float dz : {-0.35f, 0.35f})
             m.add(timber(beam({x + dx * 1.15f, 0, z + dz * 1.15f}, {x + dx, legTop, z + dz}, 0.14f, 0.14f, {0, 0, 1})));
