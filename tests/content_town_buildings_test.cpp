@@ -323,3 +323,67 @@ TEST_F(TownBuildings, TexturesSharingANormalTextureShareItsSize)
     ASSERT_NE(roof, nullptr) << "top2.jpg";
     roof->drop();
 }
+
+namespace {
+
+// The mean brightness of each column (or row) of a rectangle of a picture.
+std::vector<f64> brightnessProfile(video::IImage* image, const core::recti& area, bool columns)
+{
+    std::vector<f64> profile(size_t(columns ? area.getWidth() : area.getHeight()), 0.0);
+    for (s32 y = area.UpperLeftCorner.Y; y < area.LowerRightCorner.Y; ++y)
+        for (s32 x = area.UpperLeftCorner.X; x < area.LowerRightCorner.X; ++x) {
+            const video::SColor c = image->getPixel(u32(x), u32(y));
+            const size_t k = size_t(columns ? x - area.UpperLeftCorner.X : y - area.UpperLeftCorner.Y);
+            profile[k] += 0.3 * c.getRed() + 0.59 * c.getGreen() + 0.11 * c.getBlue();
+        }
+    return profile;
+}
+
+f64 correlation(const std::vector<f64>& a, const std::vector<f64>& b)
+{
+    const f64 n = f64(a.size());
+    f64 ma = 0, mb = 0;
+    for (size_t i = 0; i < a.size(); ++i) ma += a[i] / n, mb += b[i] / n;
+    f64 ab = 0, aa = 0, bb = 0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        ab += (a[i] - ma) * (b[i] - mb);
+        aa += (a[i] - ma) * (a[i] - ma);
+        bb += (b[i] - mb) * (b[i] - mb);
+    }
+    return ab / std::sqrt(aa * bb);
+}
+
+}  // namespace
+
+// Two colour textures lit with one normal texture must keep their boards, gaps and
+// courses in the same places, or the relief would fall between the painted boards.
+TEST_F(TownBuildings, PaintingsSharingANormalTextureKeepItsBoardsInPlace)
+{
+    struct Relief {
+        const char* texture;
+        const char* sharesWith;
+        core::recti area;  // pixels
+        bool columns;      // the boards run down (compare columns) or along (compare rows)
+    };
+    const Relief reliefs[] = {
+        {"saloon.jpg", "saloon1.jpg", {0, 0, 1024, 256}, true},      // the siding's boards and battens
+        {"saloon.jpg", "saloon1.jpg", {0, 256, 1024, 512}, false},   // the shingles' courses
+        {"saloon.jpg", "saloon1.jpg", {0, 640, 1024, 768}, false},   // the boardwalk's planks
+        {"mill1.jpg", "mill.jpg", {0, 0, 1024, 256}, true},          // the boards and battens
+        {"mill1.jpg", "mill.jpg", {0, 256, 1024, 512}, true},        // the tin's corrugations
+        {"mill1.jpg", "mill.jpg", {0, 640, 1024, 768}, false},       // the footings' courses
+    };
+    constexpr f64 kLinedUp = 0.65;  // lined up they reach 0.75 and more; shifted by a quarter board, below 0.5
+    for (const Relief& relief : reliefs) {
+        video::IImage* painted = image(relief.texture);
+        video::IImage* original = image(relief.sharesWith);
+        ASSERT_NE(painted, nullptr) << relief.texture;
+        ASSERT_NE(original, nullptr) << relief.sharesWith;
+        const f64 r = correlation(brightnessProfile(painted, relief.area, relief.columns),
+                                  brightnessProfile(original, relief.area, relief.columns));
+        EXPECT_GT(r, kLinedUp) << relief.texture << " against " << relief.sharesWith << " at rows "
+                               << relief.area.UpperLeftCorner.Y << ".." << relief.area.LowerRightCorner.Y;
+        painted->drop();
+        original->drop();
+    }
+}
