@@ -289,6 +289,14 @@ Mesh balcony()
     return m;
 }
 
+// The front windows stand on the false front, 0.04 proud of the walls.
+std::vector<Window> onFalseFront(std::vector<Window> windows)
+{
+    for (Window& w : windows)
+        if (w.facing.z < -0.5f) w.topLeft.z -= 0.04f;
+    return windows;
+}
+
 Mesh saloonModel()
 {
     Mesh m;
@@ -301,26 +309,13 @@ Mesh saloonModel()
                kSidingRepeat, kStorey));
     m.add(falseFrontTrim(kFalseHalfWidth, z, kFalseFrontTop, kCorniceTop));
     m.add(signBoard(-1.9f, 1.9f, kEaves + 0.35f, kEaves + 0.35f + 0.76f, z, kSaloonSign));
-    // The doorway with its swing doors, and a lamp of trim either side.
+    // The doorway with its swing doors under a header board.
     m.add(placedIn(decal({-0.55f, kWalkTop + 1.65f, z - kDecal}, {1.1f, 0, 0}, 1.65f), kSwingDoors));
     m.add(placedIn(crate({-0.7f, kWalkTop + 1.65f, z - 0.1f}, {0.7f, kWalkTop + 1.8f, z}), kTrim, 0.5f));
     m.add(boardwalk(2.5f, kWalkFront, z));
     m.add(balcony());
-    const std::vector<Window> windows = saloonWindows();
-    Mesh frames = windowFrames(windows);
-    for (model::Surface& s : frames.surfaces)
-        for (model::Vertex& v : s.vertices)
-            if (v.normal.z < -0.5f && v.position.z < kFront) v.position.z -= 0.04f;  // onto the false front
-    m.add(frames);
+    m.add(windowFrames(onFalseFront(saloonWindows())));
     return m;
-}
-
-// The front windows stand on the false front, 0.04 proud of the walls.
-std::vector<Window> onFalseFront(std::vector<Window> windows)
-{
-    for (Window& w : windows)
-        if (w.facing.z < -0.5f) w.topLeft.z -= 0.04f;
-    return windows;
 }
 
 Mesh hotelModel()
