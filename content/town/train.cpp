@@ -25,9 +25,9 @@ using model::Mesh;
 
 constexpr int kAtlas = 1024;
 constexpr Region kBoiler{0, 0, 1024, 128};        // u along the boiler, v round it
-constexpr Region kIron{0, 128, 1024, 64};
-constexpr Region kRail{0, 192, 1024, 32};
-constexpr Region kBrass{0, 224, 1024, 32};
+constexpr Region kIron{0, 128, 1024, 48};
+constexpr Region kRail{0, 176, 1024, 16};
+constexpr Region kBrass{0, 192, 1024, 64};          // down the turned parts' profiles
 constexpr Region kRed{0, 256, 1024, 64};           // red paint, grain along u
 constexpr Region kGreen{0, 320, 1024, 64};         // the coach's and tender's green
 constexpr Region kTies{0, 384, 1024, 64};          // grain along u
@@ -70,10 +70,21 @@ Mesh bar(Vec3 a, Vec3 b, float width, float depth, Region r, float perUnit, Vec3
     return at(beam(a, b, width, depth, up), r, perUnit);
 }
 
+// A panel showing its picture outside only: the inside (a plate's second four corners)
+// takes plain paint from the middle of another region.
+Mesh pictureOutside(Mesh panel, Region picture, Region inside)
+{
+    at(panel, picture);
+    model::Surface& s = panel.surfaces[0];
+    const Vec2 paint{(float(inside.x) + float(inside.width) / 2) / kAtlas, (float(inside.y) + float(inside.height) / 2) / kAtlas};
+    for (size_t k = 4; k < 8 && k < s.vertices.size(); ++k) s.vertices[k].uv = paint;
+    return panel;
+}
+
 // A lathe-turned part (domes, the stack, the bell) round a vertical axis at `base`.
 Mesh turnedPart(const std::vector<Vec2>& profile, Vec3 base, int segments, Region r)
 {
-    return at(turned(profile, segments, 40.0f).translate(base), r, 2.0f);
+    return at(turned(profile, segments, 70.0f).translate(base), r, 2.0f);
 }
 
 // A wheel on an axle along x: a picture on both faces and the tyre round it.
@@ -204,9 +215,9 @@ Mesh engineBoiler()
     // The balloon stack, the sand dome, the bell, the steam dome with its whistle.
     const float top = kBoilerY + kBoilerRadius - 0.08f;
     m.add(turnedPart({{0.2f, 0}, {0.2f, 0.55f}, {0.52f, 1.15f}, {0.5f, 1.45f}, {0.36f, 1.5f}, {0, 1.45f}}, {0, top, -4.7f}, 14, kIron));
-    m.add(turnedPart({{0.3f, 0}, {0.3f, 0.3f}, {0.2f, 0.48f}, {0, 0.52f}}, {0, top, -2.9f}, 12, kBrass));
+    m.add(turnedPart({{0.3f, 0}, {0.3f, 0.3f}, {0.2f, 0.48f}, {0, 0.52f}}, {0, top, -2.9f}, 16, kBrass));
     m.add(turnedPart({{0.04f, 0}, {0.04f, 0.25f}, {0.2f, 0.3f}, {0.16f, 0.5f}, {0.06f, 0.6f}, {0, 0.62f}}, {0, top, -2.0f}, 10, kBrass));
-    m.add(turnedPart({{0.38f, 0}, {0.36f, 0.45f}, {0.26f, 0.68f}, {0.08f, 0.76f}, {0.05f, 1.0f}, {0, 1.02f}}, {0, top, -1.1f}, 12, kBrass));
+    m.add(turnedPart({{0.38f, 0}, {0.36f, 0.45f}, {0.26f, 0.68f}, {0.08f, 0.76f}, {0.05f, 1.0f}, {0, 1.02f}}, {0, top, -1.1f}, 16, kBrass));
     // The headlamp on the smokebox, its lens looking ahead.
     const float lampY = kBoilerY + kBoilerRadius - 0.02f;
     m.add(block({-0.3f, lampY, -5.15f}, {0.3f, lampY + 0.55f, -4.6f}, kRed));
@@ -223,7 +234,7 @@ Mesh engineCab()
     // Sides with their window and number, the front round the boiler, the back open above the floor.
     for (float side : {-1.0f, 1.0f}) {
         const Vec3 a{side * kHalf, kEaves, side < 0 ? z1 : z0}, b{side * kHalf, kEaves, side < 0 ? z0 : z1};
-        m.add(at(plate(a, b, b + Vec3{0, kFloor - kEaves, 0}, a + Vec3{0, kFloor - kEaves, 0}, 0.06f), kCabSide));
+        m.add(pictureOutside(plate(a, b, b + Vec3{0, kFloor - kEaves, 0}, a + Vec3{0, kFloor - kEaves, 0}, 0.06f), kCabSide, kRed));
     }
     m.add(at(plate({-kHalf, kEaves, z0}, {kHalf, kEaves, z0}, {kHalf, kFloor, z0}, {-kHalf, kFloor, z0}, 0.05f), kCabFront));
     m.add(at(plate({kHalf, kFloor + 0.9f, z1}, {-kHalf, kFloor + 0.9f, z1}, {-kHalf, kFloor, z1}, {kHalf, kFloor, z1}, 0.05f), kRed));
@@ -260,8 +271,8 @@ Mesh tender()
     // The tank's sides carry the railroad's name; its ends and top are plain green.
     for (float side : {-1.0f, 1.0f}) {
         const float z0 = side < 0 ? kHalfLength : -kHalfLength;
-        m.add(at(plate({side * kHalfWidth, kTop, z0}, {side * kHalfWidth, kTop, -z0}, {side * kHalfWidth, kBottom, -z0},
-                       {side * kHalfWidth, kBottom, z0}, 0.04f), kTenderSide));
+        m.add(pictureOutside(plate({side * kHalfWidth, kTop, z0}, {side * kHalfWidth, kTop, -z0}, {side * kHalfWidth, kBottom, -z0},
+                                   {side * kHalfWidth, kBottom, z0}, 0.04f), kTenderSide, kGreen));
     }
     for (float end : {-1.0f, 1.0f})
         m.add(bar({-kHalfWidth, (kBottom + kTop) / 2, end * kHalfLength}, {kHalfWidth, (kBottom + kTop) / 2, end * kHalfLength}, 0.06f,
@@ -292,8 +303,8 @@ Mesh coach()
     m.add(block({-kHalfWidth + 0.1f, 1.0f, -kHalfLength - kPlatform}, {kHalfWidth - 0.1f, kBottom, kHalfLength + kPlatform}, kIron));
     for (float side : {-1.0f, 1.0f}) {
         const float z0 = side < 0 ? kHalfLength : -kHalfLength;
-        m.add(at(plate({side * kHalfWidth, kEaves, z0}, {side * kHalfWidth, kEaves, -z0}, {side * kHalfWidth, kBottom, -z0},
-                       {side * kHalfWidth, kBottom, z0}, 0.04f), kCoachSide));
+        m.add(pictureOutside(plate({side * kHalfWidth, kEaves, z0}, {side * kHalfWidth, kEaves, -z0}, {side * kHalfWidth, kBottom, -z0},
+                                   {side * kHalfWidth, kBottom, z0}, 0.04f), kCoachSide, kGreen));
     }
     for (float end : {-1.0f, 1.0f}) {
         m.add(bar({-kHalfWidth, (kBottom + kEaves) / 2, end * kHalfLength}, {kHalfWidth, (kBottom + kEaves) / 2, end * kHalfLength}, 0.06f,
@@ -371,6 +382,20 @@ TextureLayers boilerJacket()
         }
         t.colour.at(x, y) = clamped(c);
         t.height.at(x, y) = h;
+    });
+    return t;
+}
+
+// Polished brass for the turned parts: bright where the dome turns to the light, darker
+// down its sides, without streaks round it.
+TextureLayers brass()
+{
+    TextureLayers t{Image(1024, 64), HeightField(1024, 64)};
+    eachPixel(1024, 64, [&](int x, int y, float u, float v) {
+        const float sheen = std::exp(-std::pow((v - 0.3f) / 0.18f, 2.0f));
+        const Rgba c = mix(rgb(150, 108, 40), rgb(255, 228, 150), 0.25f + 0.75f * sheen);
+        t.colour.at(x, y) = clamped(scaled(c, 0.92f + 0.08f * tilingNoise(u, v, 4, 1, 2, 498)));
+        t.height.at(x, y) = 0.5f;
     });
     return t;
 }
@@ -568,9 +593,9 @@ void writeTrainTextures(ContentOutput& output)
 {
     Atlas atlas(kAtlas, kAtlas);
     atlas.place(boilerJacket(), kBoiler);
-    atlas.place(paint(1024, 64, rgb(40, 38, 38), 0.3f, 491), kIron);
-    atlas.place(paint(1024, 32, rgb(120, 116, 112), 0.4f, 492), kRail);
-    atlas.place(paint(1024, 32, rgb(204, 164, 80), 0.3f, 493), kBrass);
+    atlas.place(paint(1024, 48, rgb(40, 38, 38), 0.3f, 491), kIron);
+    atlas.place(paint(1024, 16, rgb(120, 116, 112), 0.4f, 492), kRail);
+    atlas.place(brass(), kBrass);
     atlas.place(paint(1024, 64, rgb(150, 40, 30), 0.2f, 494), kRed);
     atlas.place(paint(1024, 64, rgb(46, 84, 62), 0.2f, 495), kGreen);
     atlas.place(ties(), kTies, Turn::Across);
