@@ -28,7 +28,8 @@ constexpr int kTroughEndSegments = 8;
 
 // The tank on its stand.
 constexpr float kTankRadius = 1.4f;
-constexpr float kStandHeight = 0.4f;     // the tank's floor stands this high
+constexpr float kStandHeight = 0.35f;    // the tank's floor stands this high
+constexpr float kSkirtInset = 0.12f;     // the stand's skirt lies this far inside the tank's wall
 constexpr float kTankWall = 1.3f;        // height of the wall above the floor
 constexpr int kTankSegments = 28;
 
@@ -135,13 +136,14 @@ Mesh tankOnStand()
     const float floor = kStandHeight, top = kStandHeight + kTankWall;
     m.add(vessel(circle(kTankRadius, kTankSegments), circle(kTankRadius - kWall, kTankSegments),
                  circle(kTankRadius - kWall / 2, kTankSegments), floor, top));
-    // The stand: two bearers on four stout legs, joists across them under the tank.
-    Mesh stand;
-    for (float x : {-0.8f, 0.8f}) {
-        stand.add(beam({x, floor - 0.12f, -1.2f}, {x, floor - 0.12f, 1.2f}, 0.16f, 0.24f));
-        for (float z : {-1.0f, 1.0f}) stand.add(beam({x, 0, z}, {x, floor - 0.24f, z}, 0.2f, 0.2f, {0, 0, 1}));
+    // The stand: a round skirt on the ground under the tank, joists across it showing at the edge.
+    Mesh stand = model::cylinder(kTankRadius - kSkirtInset, floor - 0.04f, kTankSegments, false);
+    for (model::Surface& s : stand.surfaces)
+        for (model::Vertex& v : s.vertices) v.uv = {v.uv.x * 2 * model::kPi * kTankRadius, -v.position.y};
+    for (float z : {-0.9f, -0.3f, 0.3f, 0.9f}) {
+        const float half = std::sqrt(kTankRadius * kTankRadius - z * z) - 0.05f;
+        stand.add(beam({-half, floor - 0.06f, z}, {half, floor - 0.06f, z}, 0.14f, 0.08f));
     }
-    for (float z : {-0.9f, -0.3f, 0.3f, 0.9f}) stand.add(beam({-1.2f, floor - 0.02f, z}, {1.2f, floor - 0.02f, z}, 0.12f, 0.04f));
     m.add(steel(std::move(stand)));
     // A ladder up the side facing -z, and an outlet with its valve.
     Mesh ladder;
