@@ -318,13 +318,11 @@ Mesh saloonModel()
     return m;
 }
 
-Mesh hotelModel()
+// The hotel's stepped false front: three steps up to the middle, planks both ways, the
+// steps capped with trim.
+Mesh steppedFalseFront(float z)
 {
     Mesh m;
-    m.add(sideAndBackWalls(kHalfWidth, kFront, kBack, 0, kEaves, kPlanks, kPlankRepeat, kPlankBand));
-    m.add(gableRoof(kHalfWidth, kFront, kBack, kEaves, kRidge, kPlanks, kPlankRepeat));
-    const float z = kFront - 0.04f;
-    // The stepped false front: three steps up to the middle, planks both ways.
     const float steps[][3] = {{-2.45f, -1.85f, 3.75f}, {-1.85f, -1.15f, 4.1f}, {-1.15f, 1.15f, 4.45f},
                               {1.15f, 1.85f, 4.1f},    {1.85f, 2.45f, 3.75f}};
     for (const auto& step : steps) {
@@ -332,63 +330,92 @@ Mesh hotelModel()
         m.add(wall({step[0], 0, z}, {1, 0, 0}, length, 0, step[2], {0, 0, -1}, kPlanks, kPlankRepeat, kPlankBand));
         m.add(wall({step[1], 0, z + 0.04f}, {-1, 0, 0}, length, kEaves, step[2], {0, 0, 1}, kPlanks, kPlankRepeat,
                    kPlankBand));
+        m.add(placedIn(crate({step[0] - 0.08f, step[2], z - 0.14f}, {step[1] + 0.08f, step[2] + 0.12f, z + 0.08f}), kTrim));
     }
-    for (const auto& s : steps)
-        m.add(placedIn(crate({s[0] - 0.08f, s[2], z - 0.14f}, {s[1] + 0.08f, s[2] + 0.12f, z + 0.08f}), kTrim));
     for (float x : {-kFalseHalfWidth, kFalseHalfWidth})
         m.add(placedIn(beam({x, 0, z - 0.04f}, {x, 3.75f, z - 0.04f}, 0.16f, 0.1f, {0, 0, 1}), kTrim, 1.0f / kTrimRepeat));
-    m.add(signBoard(-1.25f, 1.25f, kEaves + 0.1f, kEaves + 1.1f, z, kHotelSign));
-    // A panelled door under a porch roof on posts.
-    m.add(placedIn(decal({-0.5f, kWalkTop + 1.55f, z - kDecal}, {1.0f, 0, 0}, 1.55f), kDoor));
-    m.add(boardwalk(2.5f, kWalkFront, z));
+    return m;
+}
+
+// A porch roof over the boardwalk on four posts.
+Mesh porchRoof()
+{
+    Mesh m;
     const float edge = kWalkFront + 0.12f, porchTop = kStorey + 0.2f;
     for (float x : {-2.35f, -0.8f, 0.8f, 2.35f})
         m.add(placedIn(beam({x, kWalkTop, edge}, {x, porchTop - 0.2f, edge}, 0.14f, 0.14f, {0, 0, 1}), kTrim, 0.6f));
     m.add(placedIn(beam({-2.4f, porchTop - 0.2f, edge}, {2.4f, porchTop - 0.2f, edge}, 0.12f, 0.18f), kTrim, 0.6f));
     Mesh roof = board({-2.5f, porchTop + 0.05f, kFront}, {5.0f, 0, 0}, {0, -0.3f, kWalkFront - kFront - 0.2f}, 0.08f);
     m.add(placedIn(roof, kShingles, 1.0f / kShingleRepeat));
-    // The lean-to at the back: a store room with a shed roof.
+    return m;
+}
+
+// The store room at the hotel's back, under a shed roof.
+Mesh hotelLeanTo()
+{
+    Mesh m;
     const float leanBack = kBack + 1.0f, leanHalf = 1.9f, leanHigh = 2.2f, leanLow = 1.6f;
     m.add(wall({leanHalf, 0, leanBack}, {-1, 0, 0}, 2 * leanHalf, 0, leanLow, {0, 0, 1}, kPlanks, kPlankRepeat, kPlankBand));
     for (float side : {-1.0f, 1.0f}) {
         const Vec3 corner{side * leanHalf, 0, side > 0 ? kBack : leanBack}, along{0, 0, side};
         m.add(wall(corner, along, 1.0f, 0, leanLow, {side, 0, 0}, kPlanks, kPlankRepeat, kPlankBand));
         const Vec2 peak = side > 0 ? Vec2{0, leanHigh} : Vec2{1.0f, leanHigh};  // against the hotel's back wall
-        m.add(placedIn(wallPolygon(corner, along, {{0, leanLow}, {1.0f, leanLow}, peak},
-                                   leanLow + kPlankBand, leanLow, 1.0f / kPlankRepeat, {side, 0, 0}),
+        m.add(placedIn(wallPolygon(corner, along, {{0, leanLow}, {1.0f, leanLow}, peak}, leanLow + kPlankBand, leanLow,
+                                   1.0f / kPlankRepeat, {side, 0, 0}),
                        kPlanks));
     }
-    Mesh leanRoof = board({leanHalf + 0.15f, leanHigh + 0.06f, kBack}, {-2 * leanHalf - 0.3f, 0, 0},
-                          {0, leanLow - leanHigh, 1.2f}, 0.08f);
-    m.add(placedIn(leanRoof, kShingles, 1.0f / kShingleRepeat));
+    Mesh roof = board({leanHalf + 0.15f, leanHigh + 0.06f, kBack}, {-2 * leanHalf - 0.3f, 0, 0}, {0, leanLow - leanHigh, 1.2f},
+                      0.08f);
+    m.add(placedIn(roof, kShingles, 1.0f / kShingleRepeat));
+    return m;
+}
+
+Mesh hotelModel()
+{
+    Mesh m;
+    m.add(sideAndBackWalls(kHalfWidth, kFront, kBack, 0, kEaves, kPlanks, kPlankRepeat, kPlankBand));
+    m.add(gableRoof(kHalfWidth, kFront, kBack, kEaves, kRidge, kPlanks, kPlankRepeat));
+    const float z = kFront - 0.04f;
+    m.add(steppedFalseFront(z));
+    m.add(signBoard(-1.25f, 1.25f, kEaves + 0.1f, kEaves + 1.1f, z, kHotelSign));
+    m.add(placedIn(decal({-0.5f, kWalkTop + 1.55f, z - kDecal}, {1.0f, 0, 0}, 1.55f), kDoor));
+    m.add(boardwalk(2.5f, kWalkFront, z));
+    m.add(porchRoof());
+    m.add(hotelLeanTo());
     m.add(windowFrames(onFalseFront(saloonWindows())));
     return m;
 }
 
 // ---------------------------------------------------------------- the bank
 
-Mesh bankModel()
+// The bank's walls and its low roof sloping to the back, hidden from the street by the
+// false front.
+Mesh bankBody()
 {
     Mesh m;
-    const float w = kBankHalfWidth;
+    const float w = kBankHalfWidth, depth = kBankBack - kBankFront;
     m.add(sideAndBackWalls(w, kBankFront, kBankBack, 0, kBankWall, kSiding, kSidingRepeat, kBankWall / 2));
-    // A low roof sloping to the back, hidden from the street by the false front.
-    Mesh roof = board({w + 0.15f, kBankWall + 0.5f, kBankFront}, {-2 * w - 0.3f, 0, 0},
-                      {0, -0.45f, kBankBack - kBankFront + 0.2f}, 0.08f);
+    Mesh roof = board({w + 0.15f, kBankWall + 0.5f, kBankFront}, {-2 * w - 0.3f, 0, 0}, {0, -0.45f, depth + 0.2f}, 0.08f);
     m.add(placedIn(roof, kShingles, 1.0f / kShingleRepeat));
     for (float side : {-1.0f, 1.0f}) {  // the side walls reach up under the roof
-        const std::vector<Vec2> outline{{0, kBankWall}, {kBankBack - kBankFront, kBankWall},
-                                        {kBankBack - kBankFront, kBankWall + 0.05f}, {0, kBankWall + 0.46f}};
+        const std::vector<Vec2> outline{{0, kBankWall}, {depth, kBankWall}, {depth, kBankWall + 0.05f}, {0, kBankWall + 0.46f}};
         m.add(placedIn(wallPolygon({side * w, 0, kBankFront}, {0, 0, 1}, outline, kBankWall + 0.5f, kBankWall - 1.0f,
                                    1.0f / kSidingRepeat, {side, 0, 0}),
                        kSiding));
     }
-    const float z = kBankFront - 0.04f, fw = w + 0.1f;
+    return m;
+}
+
+// The false front with pilasters (plinths and capitals), a cornice over the ground floor,
+// the sign, and the door between the middle pilasters up two steps under a header.
+Mesh bankFront(float z, float halfWidth)
+{
+    Mesh m;
+    const float fw = halfWidth;
     m.add(frontWall(fw, z, kBankFalseTop, kSiding, kSidingRepeat, kBankWall / 2));
     m.add(wall({fw, 0, z + 0.04f}, {-1, 0, 0}, 2 * fw, kBankWall, kBankFalseTop, {0, 0, 1}, kSiding, kSidingRepeat,
                kBankWall / 2));
     m.add(falseFrontTrim(fw, z, kBankFalseTop, kBankCorniceTop));
-    // Pilasters with plinths and capitals, and a cornice over the ground floor.
     for (float x : {-fw + 0.1f, -0.75f, 0.75f, fw - 0.1f}) {
         m.add(placedIn(crate({x - 0.16f, 0, z - 0.16f}, {x + 0.16f, kBankWall, z}), kTrim, 0.5f));
         m.add(placedIn(crate({x - 0.22f, 0, z - 0.22f}, {x + 0.22f, 0.4f, z}), kTrim, 0.5f));
@@ -396,25 +423,38 @@ Mesh bankModel()
     }
     m.add(placedIn(crate({-fw - 0.15f, kBankWall + 0.05f, z - 0.26f}, {fw + 0.15f, kBankWall + 0.2f, z}), kTrim, 0.5f));
     m.add(signBoard(-1.45f, 1.45f, kBankWall + 0.3f, kBankFalseTop - 0.05f, z, kBankSign));
-    // The door between the middle pilasters, up two steps, under a small pediment.
-    m.add(placedIn(decal({-0.5f, 2.1f, z - kDecal}, {1.0f, 0, 0}, 1.95f), kDoor));
-    m.add(placedIn(crate({-0.62f, 2.1f, z - 0.12f}, {0.62f, 2.25f, z}), kTrim, 0.5f));
+    constexpr float kSteps = 0.3f, kDoorHeight = 1.95f;
+    m.add(placedIn(decal({-0.5f, kSteps + kDoorHeight, z - kDecal}, {1.0f, 0, 0}, kDoorHeight), kDoor));
+    m.add(placedIn(crate({-0.62f, kSteps + kDoorHeight, z - 0.12f}, {0.62f, kSteps + kDoorHeight + 0.15f, z}), kTrim, 0.5f));
     for (int step = 0; step < 2; ++step) {
-        const float top = 0.15f * float(2 - step), out = 0.35f * float(step + 1);
-        Mesh tread = placedIn(crate({-0.65f, 0, z - out}, {0.65f, top, z}), kPlanks, 0.5f);
-        m.add(tread);
+        const float top = kSteps * float(2 - step) / 2, out = 0.35f * float(step + 1);
+        m.add(placedIn(crate({-0.65f, 0, z - out}, {0.65f, top, z}), kPlanks, 0.5f));
     }
-    // Barred windows.
-    const std::vector<Window> windows = bankWindows();
-    std::vector<Window> front = windows;
-    for (Window& win : front)
-        if (win.facing.z < -0.5f) win.topLeft.z = z;
-    m.add(windowFrames(front));
-    for (const Window& win : front)
+    return m;
+}
+
+// The bank's windows, the front ones on the false front, with four bars each.
+Mesh barredWindows(float z)
+{
+    Mesh m;
+    std::vector<Window> windows = bankWindows();
+    for (Window& window : windows)
+        if (window.facing.z < -0.5f) window.topLeft.z = z;
+    m.add(windowFrames(windows));
+    for (const Window& window : windows)
         for (int bar = 1; bar < 5; ++bar) {
-            const Vec3 top = win.topLeft + win.across * (win.width * float(bar) / 5) + win.facing * 0.04f;
-            m.add(placedIn(rod(top, top - Vec3{0, win.height, 0}, 0.018f, 4), kTrim, 0.5f));
+            const Vec3 top = window.topLeft + window.across * (window.width * float(bar) / 5) + window.facing * 0.04f;
+            m.add(placedIn(rod(top, top - Vec3{0, window.height, 0}, 0.018f, 4), kTrim, 0.5f));
         }
+    return m;
+}
+
+Mesh bankModel()
+{
+    const float z = kBankFront - 0.04f;
+    Mesh m = bankBody();
+    m.add(bankFront(z, kBankHalfWidth + 0.1f));
+    m.add(barredWindows(z));
     return m;
 }
 
