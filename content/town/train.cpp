@@ -195,14 +195,16 @@ Mesh engineRunningGear()
     m.add(bar({0, 1.35f, -5.45f}, {0, 1.35f, kCabBack + 0.2f}, 0.9f, 0.3f, kIron, kIronPerUnit));
     m.add(block({-0.9f, 1.45f, -4.55f}, {0.9f, 1.9f, -3.75f}, kIron));
     m.add(bar({-1.1f, 1.15f, -5.5f}, {1.1f, 1.15f, -5.5f}, 0.5f, 0.2f, kRed, kPaintPerUnit, {0, 0, 1}));
-    const Vec3 pilotTop{0, 1.0f, -5.6f};
-    for (int k = -3; k <= 3; ++k) {  // the cowcatcher's slats fanning down to the rails
-        const float x = float(k) * 0.16f;
-        const Vec3 foot{x * 1.55f, kRailTop + 0.06f, -6.25f + std::fabs(float(k)) * 0.12f};
-        m.add(bar({x, pilotTop.y, pilotTop.z}, foot, 0.07f, 0.05f, kRed, kPaintPerUnit));
+    // The cowcatcher: slats fanning down from the buffer beam to an iron V over the rails.
+    constexpr float kPilotTip = -6.3f, kPilotHalf = 1.05f, kPilotSweep = 0.4f;  // the V's ends lie this much further back per unit out
+    const float footY = kRailTop + 0.06f;
+    for (int k = -3; k <= 3; ++k) {
+        const float x = float(k) / 3, footX = x * kPilotHalf;
+        const Vec3 foot{footX, footY, kPilotTip + std::fabs(footX) * kPilotSweep};
+        m.add(bar({x * 0.5f, 1.0f, -5.6f}, foot, 0.07f, 0.05f, kRed, kPaintPerUnit));
     }
-    m.add(bar({-1.05f, kRailTop + 0.06f, -6.0f}, {0, kRailTop + 0.06f, -6.32f}, 0.08f, 0.08f, kIron, kIronPerUnit));
-    m.add(bar({0, kRailTop + 0.06f, -6.32f}, {1.05f, kRailTop + 0.06f, -6.0f}, 0.08f, 0.08f, kIron, kIronPerUnit));
+    for (float side : {-1.0f, 1.0f})
+        m.add(bar({side * kPilotHalf, footY, kPilotTip + kPilotHalf * kPilotSweep}, {0, footY, kPilotTip}, 0.08f, 0.08f, kIron, kIronPerUnit));
     return m;
 }
 
