@@ -257,6 +257,12 @@ model::Mesh fallenBlades()
         b.translate({f.x, -kFootDepth - flat.min.y + 0.002f, f.z});
         m.add(b);
     }
+    // One came down tip first and leans with its tip in the sand.
+    model::Mesh stuck = blade(0);
+    const model::Bounds box = stuck.bounds();
+    stuck.translate({-box.centre().x, -box.centre().y, -box.centre().z}).rotateZ(-70).rotateY(35);
+    stuck.translate({-0.75f, -kFootDepth - stuck.bounds().min.y, -0.7f});
+    m.add(stuck);
     return m;
 }
 
