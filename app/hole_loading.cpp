@@ -69,6 +69,7 @@ void startMatch()
 {
     EngineHandles& engine = game.engine;
     engine.sceneManager->clear();
+    engine.sceneManager->getMeshCache()->clear();
     game.scene = HoleScene{};
     engine.gui->clear();
     game.hud = HudElements{};
