@@ -69,6 +69,7 @@ void startMatch()
 {
     EngineHandles& engine = game.engine;
     engine.sceneManager->clear();
+    engine.sceneManager->getMeshCache()->clear();
     game.scene = HoleScene{};
     engine.gui->clear();
     game.hud = HudElements{};
@@ -135,6 +136,8 @@ void changeHole()
         s.holeChangeActive = 0;
         game.outcome.scorecardShowing = 0;
         game.engine.sceneManager->clear();
+        // The engine's model cache ignores letter case (minemill2.b3d would stand in for mineMill2.b3d): each hole loads afresh.
+        game.engine.sceneManager->getMeshCache()->clear();
         irr::video::ITexture* terrain = game.scene.terrainTexture;  // released below, after the dispatch order
         game.scene = HoleScene{};
         game.scene.terrainTexture = terrain;

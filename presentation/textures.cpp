@@ -1,6 +1,7 @@
 #include "presentation/textures.h"
 
 #include "app/game_state.h"
+#include "app/replay.h"
 
 irr::video::ITexture* texture(const std::string& file)
 {
@@ -9,7 +10,17 @@ irr::video::ITexture* texture(const std::string& file)
 
 irr::gui::IGUIImage* addImage(const std::string& file, int x, int y)
 {
-    return game.engine.gui->addImage(texture(file), irr::core::position2di(x, y), true, nullptr, -1);
+    irr::gui::IGUIImage* image = game.engine.gui->addImage(texture(file), irr::core::position2di(x, y), true, nullptr, -1);
+    // The NULL driver's textures have no size; take it from the file so that buttons keep their areas.
+    if (replayNullVideo()) {
+        irr::video::IImage* picture = game.engine.driver->createImageFromFile(("../Contents/Textures/" + file).c_str());
+        if (picture) {
+            const irr::core::dimension2du size = picture->getDimension();
+            image->setRelativePosition(irr::core::recti(x, y, x + int(size.Width), y + int(size.Height)));
+            picture->drop();
+        }
+    }
+    return image;
 }
 
 void setPicture(irr::gui::IGUIImage* image, const std::string& file)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,8 @@ const Solution kSolutions[] = {
     {2, 2, {{6, 60}, {0, 65}}},    // to the foot of the ramp, then up it
     {5, 3, {{-10, 60}, {-40, 38}}},  // into the pipe round the mill's gate, then round the bend
 };
+
+void PrintTo(const Solution& solution, std::ostream* out) { *out << "hole " << solution.hole; }
 
 std::string script(const Solution& solution)
 {
@@ -68,3 +71,30 @@ std::string holeName(const testing::TestParamInfo<Solution>& info) { return "Hol
 INSTANTIATE_TEST_SUITE_P(Course, ReferenceSolution, testing::ValuesIn(kSolutions), holeName);
 
 }  // namespace
+
+// The practice hole played as a newcomer plays it: the first three how-to-play pages
+// clicked through, a short first putt (aim is locked until page 6), next on page 5,
+// then a putt at the cup that drops: a birdie, and the last page over the scorecard.
+TEST(ReferenceSolution, PracticeHoleThroughTheHowToPlayPages)
+{
+    const std::string click = "mouse 525 459\nframes 1\nlmb down\nframes 1\nlmb up\nframes 1\n";
+    const std::string laterNext = "mouse 300 464\nframes 1\nlmb down\nframes 1\nlmb up\nframes 1\n";
+    const std::string stroke = "frames 1\nkey SPACE down\nframes 30\nkey SPACE up\nframes 2\nwait powerBand 0 3000\ndump\n";
+    const std::string second = "frames 1\nkey SPACE down\nframes 45\nkey SPACE up\nframes 2\nwait powerBand 0 3000\ndump\n";
+    const std::string script = "hole -1 1\nframes 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 2000\n"
+                               "frames 2\n" + click + click + click + stroke + "wait tutorialStep 9 3000\n" + laterNext +
+                               "dump\n" + second + "wait tutorialStep 15 3000\ndump\nquit\n";
+    RunTree tree;
+    GameRun run = runScript(tree, script, "--null-video");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), 4u);
+    const double steps[] = {8, 11, 12, 15};  // page 5 up after the first putt; 6 after next; 7 on the next turn; 8
+    for (size_t i = 0; i < 4; ++i) EXPECT_EQ(jsonNumber(run.dumps[i], "tutorialStep"), steps[i]) << i;
+    EXPECT_EQ(jsonElement(jsonValue(run.dumps[0], "holedOut"), 0), "0");
+    EXPECT_EQ(jsonElement(jsonValue(run.dumps[2], "holedOut"), 0), "1");
+    EXPECT_EQ(jsonElement(jsonValue(run.dumps[2], "holeStrokes"), 0), "2");
+    EXPECT_EQ(jsonValue(run.dumps[2], "resultBanner"), "\"birdie.png\"");
+    const std::string& last = run.dumps[3];
+    EXPECT_EQ(jsonNumber(last, "scorecardShowing"), 1);
+    EXPECT_NE(jsonValue(last, "gui").find("howtoplay8.png"), std::string::npos) << "the last page over the scorecard";
+}
