@@ -545,8 +545,9 @@ TextureLayers coachSide()
     TextureLayers t = linedPanel(1024, 128, rgb(46, 84, 62), 461);
     constexpr int kWindows = 12;
     eachPixel(1024, 128, [&](int x, int y, float u, float v) {
-        const float slot = std::fmod(u * kWindows, 1.0f);
-        const bool inRow = u > 0.04f && u < 0.96f;
+        const float across = (u - 0.04f) / 0.92f;  // the windows' row, clear of the lining at the ends
+        const float slot = std::fmod(across * kWindows, 1.0f);
+        const bool inRow = across > 0 && across < 1;
         if (inRow && slot > 0.22f && slot < 0.78f && v > 0.22f && v < 0.58f) {
             const bool frame = slot < 0.28f || slot > 0.72f || v < 0.27f || v > 0.53f;
             t.colour.at(x, y) = frame ? rgb(150, 108, 64) : mix(rgb(34, 38, 44), rgb(96, 116, 132), (v - 0.22f) * 2.5f);
