@@ -340,6 +340,7 @@ HoleBuilder holeBuilder(int32_t hole)
     case 1: return buildHole1;
     case 2: return buildHole2;
     case 3: return buildHole3;
+    case 4: return buildHole4;
     case 5: return buildHole5;
     case 17: return buildHole17;
     case 18: return buildHole18;
