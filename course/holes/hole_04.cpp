@@ -18,7 +18,7 @@ HoleDefinition holeFour()
 {
     const Placement boilerMill = placed(2, 24, -4, 40, -70);
     const Placement saloonPlace = placed(3, -41, -7.5f, 60, -90);
-    const Placement housePlace = placed(2, 17, -3, 10, 90);
+    const Placement housePlace = placed(2, 25, -3, 8, 90);
     HoleDefinition hole{kHole, {}, {}, kFlyOver};
     hole.scenery = {
         outhouse(placed(0.6f, -11, -4, 5, 100)),

@@ -56,7 +56,7 @@ course::HolePlan holeFourPlan()
                 {.at = {-40, 20}, .radius = 12.5f, .height = -6, .falloff = 8},     // the stamp mill
                 {.at = {-41, 60}, .radius = 12, .height = -7.5f, .falloff = 8},     // the saloon
                 {.at = {4, 68}, .radius = 10.5f, .height = -6, .falloff = 8},       // the bank
-                {.at = {17, 10}, .radius = 7.5f, .height = -3, .falloff = 8},       // the house
+                {.at = {25, 8}, .radius = 7.5f, .height = -3, .falloff = 8},        // the house
                 {.at = {-11, 5}, .radius = 2.5f, .height = -4, .falloff = 6},       // the outhouse
                 {.at = {-28, 50}, .radius = 2, .height = -7.8f, .falloff = 5},      // the horse post
             },
