@@ -346,6 +346,7 @@ HoleBuilder holeBuilder(int32_t hole)
     case 11: return buildHole11;
     case 17: return buildHole17;
     case 18: return buildHole18;
+    case 15: return buildHole15;
     default: return nullptr;
     }
 }

@@ -47,8 +47,10 @@ course::HolePlan holeSeventeenPlan()
             .mounds = {{.at = {kLegX, -0.8f}, .radius = 1.5f, .height = 0.15f}},  // a hummock guarding the cup
             .gaps = {{.side = Side::End, .from = -1.4f, .to = 1.4f}},  // the end of the line: no buffers
         }},
-        // the cattle pens along the top: two gates from alternate walls
-        .blocks = {{.at = {kLegX - kPenGate, 29}, .size = {kGateLength, 0.6f}},
+        // the cattle pens along the top: two gates from alternate walls; in the hairpin, a buffer set
+        // across the outside of the first bend turns a hard putt round it instead of back down the climb
+        .blocks = {{.at = {0.6f, 38.6f}, .size = {3.2f, 0.6f}, .yaw = 45},
+                   {.at = {kLegX - kPenGate, 29}, .size = {kGateLength, 0.6f}},
                    {.at = {kLegX + kPenGate, 19}, .size = {kGateLength, 0.6f}}},
         .terrain = {
             .level = -1.6f,
