@@ -347,6 +347,7 @@ HoleBuilder holeBuilder(int32_t hole)
     case 17: return buildHole17;
     case 18: return buildHole18;
     case 15: return buildHole15;
+    case 8: return buildHole8;
     default: return nullptr;
     }
 }
