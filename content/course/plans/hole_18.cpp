@@ -14,9 +14,10 @@ constexpr float kLow = -0.72f;        // the platform under the blade (its lowes
 constexpr float kLine = 15.16f;       // z of the platform and the blade's hub
 constexpr float kBladeX = -8.14f;
 constexpr float kCupX = -18.58f;
-constexpr float kCuttingWidth = 1.05f;  // from the tunnel's skin to the wall
+constexpr float kTunnelRadius = 0.6f;   // inside: a generous mouth
+constexpr float kCuttingWidth = 0.9f;   // from the tunnel's skin to the wall
 constexpr float kCuttingSide = 1.5f - 0.5f * kCuttingWidth;
-constexpr float kPipeLift = 0.443f;   // a mouth's centre above the grass: the tube's lowest facet on the grass
+constexpr float kPipeLift = 0.591f;   // a mouth's centre above the grass: the tube's lowest facet on the grass
 
 // The grass under the tunnel: level to z 6, down to kLow at z 10 (the smooth step the
 // green's heights make between equal neighbours).
@@ -29,6 +30,7 @@ float cuttingHeight(float z)
 course::Pipe tunnel()
 {
     course::Pipe pipe;
+    pipe.radius = kTunnelRadius;
     for (float z : {5.5f, 6.5f, 7.5f, 8.5f, 9.5f, 10.5f}) pipe.path.push_back({0, cuttingHeight(z) + kPipeLift, z});
     return pipe;
 }
@@ -43,7 +45,7 @@ course::HolePlan holeEighteenPlan()
             .path = {
                 {.at = {0, -2.5f}, .width = 5},
                 {.at = {0, 3}, .width = 5},
-                {.at = {0, 6}, .width = 3, .dish = 0.12f},  // the approach funnels into the tunnel
+                {.at = {0, 6}, .width = 3, .dish = 0.25f},  // the approach funnels into the tunnel
                 {.at = {0, 10}, .width = 3, .height = kLow},
                 {.at = {0, kLine}, .width = 3.2f, .height = kLow, .bank = 0.06f, .corner = 2.5f},
                 {.at = {kBladeX, kLine}, .width = 1.7f, .height = kLow},
