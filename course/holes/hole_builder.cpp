@@ -343,6 +343,7 @@ HoleBuilder holeBuilder(int32_t hole)
     case 4: return buildHole4;
     case 5: return buildHole5;
     case 6: return buildHole6;
+    case 7: return buildHole7;
     case 11: return buildHole11;
     case 17: return buildHole17;
     case 18: return buildHole18;
