@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "content/course/hole_meshes.h"
 #include "content/model/mesh.h"
 #include "content/town/blades.h"
 #include "content/town/props.h"
@@ -235,6 +236,47 @@ TEST(Props, WagonAndTrainTexturesAreWritten)
         image->drop();
     }
     device->drop();
+}
+
+TEST(Props, AHolesPlanWritesEachKindAndItsWaterWhereThePlanPutsThem)
+{
+    constexpr float kStand = 0.5f, kTankScale = 1.5f;
+    course::HolePlan plan;  // filled member by member: GCC 12 warns falsely on the whole aggregate
+    plan.number = 90;
+    plan.cup = {0, 0, 20};
+    plan.cupDepth = -0.4f;
+    plan.greens = {{.path = {{.at = {0, -2.5f}, .width = 5}, {.at = {0, 30}, .width = 5}}}};
+    plan.props = {
+        {.kind = PropKind::Fence, .at = {8, 5}, .yaw = 90, .height = kStand},
+        {.kind = PropKind::Wagon, .at = {-9, 10}, .variant = 1, .height = kStand},
+        {.kind = PropKind::Train, .at = {20, 10}, .height = kStand},
+        {.kind = PropKind::WaterContainer, .at = {-10, 20}, .yaw = 90, .scale = kTankScale, .variant = 2,
+         .model = "watercontainer1", .water = "water1", .height = kStand},
+        {.kind = PropKind::WaterContainer, .at = {10, 20}, .variant = 1, .model = "watercontanier", .height = kStand},
+    };
+    const course::HoleMeshes hole = course::buildHole(plan);
+    for (const char* name : {"fence", "wagon", "train", "watercontainer1", "water1", "watercontanier", "water"})
+        EXPECT_EQ(hole.props.count(name), 1u) << "no hole_90_" << name << ".b3d";
+    ASSERT_EQ(hole.props.count("fence"), 1u);
+    const model::Bounds fence = hole.props.at("fence").bounds();
+    EXPECT_GT(fence.size().z, 3.5f) << "the fence should run along z once turned a quarter";
+    EXPECT_NEAR(fence.min.y, kStand, kGroundTolerance);
+
+    struct Water {
+        const char* file;
+        Vec3 at;
+        float scale;
+        int variant;
+    };
+    for (const Water& w : {Water{"water1", {-10, kStand, 20}, kTankScale, 2}, Water{"water", {10, kStand, 20}, 1, 1}}) {
+        ASSERT_EQ(hole.props.count(w.file), 1u);
+        const model::Bounds water = hole.props.at(w.file).bounds();
+        const float level = w.at.y + w.scale * town::propWater(PropKind::WaterContainer, w.variant).bounds().min.y;
+        EXPECT_NEAR(water.min.y, level, 1e-3f) << w.file;
+        EXPECT_NEAR(water.max.y, level, 1e-3f) << w.file << " is not level";
+        EXPECT_NEAR(water.centre().x, w.at.x, 0.05f) << w.file;
+        EXPECT_NEAR(water.centre().z, w.at.z, 0.05f) << w.file;
+    }
 }
 
 TEST(Blades, EachFillsItsHolesBoxCentredOnTheHub)

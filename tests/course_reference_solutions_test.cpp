@@ -29,7 +29,9 @@ struct Solution {
 const Solution kSolutions[] = {
     {1, 2, {{-5, 50}, {13, 28}}},  // right of the block, then back to the cup
     {2, 2, {{6, 60}, {0, 65}}},    // to the foot of the ramp, then up it
+    {3, 3, {{2, 90}, {76, 14}}},   // round the hairpin to the end wall, then a tap-in
     {5, 3, {{-10, 60}, {-40, 38}}},  // into the pipe round the mill's gate, then round the bend
+    {17, 5, {{0, 70}, {-210, 55}, {-34, 50}, {63, 21}}},  // into the hairpin, out to the pens, through both gates, in
 };
 
 void PrintTo(const Solution& solution, std::ostream* out) { *out << "hole " << solution.hole; }

@@ -16,7 +16,7 @@ constexpr FlySegment kFlyOver[3] = {
 
 HoleDefinition holeTwo()
 {
-    const Placement windmill = placed(8, 14, 18.5f, 44, -20);
+    const Placement windmill = placed(8, 14, 18.5f, 44, 18);  // the wheel towards the tee
     HoleDefinition hole{kHole, {}, {}, kFlyOver};
     hole.scenery = {
         windmillBase(windmill),

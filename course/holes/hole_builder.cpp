@@ -339,7 +339,9 @@ HoleBuilder holeBuilder(int32_t hole)
     case -1: return buildPracticeHole;
     case 1: return buildHole1;
     case 2: return buildHole2;
+    case 3: return buildHole3;
     case 5: return buildHole5;
+    case 17: return buildHole17;
     default: return nullptr;
     }
 }
