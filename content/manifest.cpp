@@ -175,6 +175,15 @@ constexpr Asset kCourseShared[] = {
     {"Textures/longhorn_skullnormal.jpg", Texture}, {"Textures/wheel.jpg", Texture},
     {"Textures/wheelnormal.jpg", Texture}, {"Textures/cactus.jpg", Texture}, {"Textures/cactusnormal.jpg", Texture},
     {"Textures/brush_1.png", Texture}, {"Textures/minecart.jpg", Texture}, {"Textures/minecartnormal.jpg", Texture},
+    {"Models/saloon.b3d", Mesh}, {"Models/saloon2.b3d", Mesh}, {"Models/saloon3.b3d", Mesh},
+    {"Models/saloonGlass.3ds", Mesh}, {"Textures/saloon.jpg", Texture}, {"Textures/top2.jpg", Texture},
+    {"Models/minemill.b3d", Mesh}, {"Models/minemill1.b3d", Mesh}, {"Models/mineMill1.b3d", Mesh},
+    {"Models/minemill2.b3d", Mesh}, {"Models/mineMill2.b3d", Mesh}, {"Models/minemill_glass.b3d", Mesh},
+    {"Textures/mill.jpg", Texture}, {"Textures/mill1.jpg", Texture}, {"Textures/millnormal.jpg", Texture},
+    {"Models/windmill_broken.3ds", Mesh}, {"Models/house_Glass.b3d", Mesh},
+    {"Textures/wagon.jpg", Texture}, {"Textures/wagonnormal.jpg", Texture},
+    {"Textures/train.jpg", Texture}, {"Textures/trainnormal.jpg", Texture},
+    {"Models/hole_5_blade.b3d", Mesh}, {"Models/hole_8_blade.b3d", Mesh}, {"Models/hole_18_blade.b3d", Mesh},
 };
 
 // The practice hole's and hole 1's own meshes, props and sand.

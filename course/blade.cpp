@@ -10,6 +10,7 @@
 
 namespace {
 
+constexpr irr::u32 kSceneryEmissiveGrey = 178;
 constexpr float kBladeMass = 25.0f;
 constexpr float kBladeInertia = 1.0f;
 constexpr float kPivotSize = 0.1f;
@@ -24,7 +25,9 @@ irr::scene::ISceneNode* addNode(const std::string& model, const float position[3
     irr::scene::ISceneNode* node = game.engine.sceneManager->addMeshSceneNode(mesh->getMesh(0));
     node->setPosition({position[0], position[1], position[2]});
     node->setMaterialTexture(0, texture(colour));
-    node->setMaterialTexture(1, texture(normal));
+    // Lit like the scenery; the normal texture only where a shader reads it (fixed function would multiply it in).
+    setEmissive(node, kSceneryEmissiveGrey);
+    if (shaderMaterialsActive()) node->setMaterialTexture(1, texture(normal));
     if (game.options.shadersEnabled) setMaterialType(node, normalMaterial());
     return node;
 }

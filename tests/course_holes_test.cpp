@@ -101,4 +101,15 @@ TEST_P(EveryHole, BuildsWithEveryModelMissing)
     }
 }
 
+// Every model a hole's scenery names exists under that exact name (letter case too).
+TEST_P(EveryHole, FindsEveryModelItNames)
+{
+    HeadlessGame headless(1);
+    testing::internal::CaptureStderr();
+    const bool built = headless.build(GetParam());
+    const std::string log = testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(built);
+    EXPECT_EQ(log.find("Missing model"), std::string::npos) << log;
+}
+
 INSTANTIATE_TEST_SUITE_P(CourseHoles, EveryHole, testing::ValuesIn(kHoles), holeName);

@@ -1,0 +1,57 @@
+// A whole one-hole match for four players on hole 1, from the fly-over to the
+// scorecard and back to the main menu. Every player putts straight at 4500 power:
+// player 4 holes in one; players 1, 2 and 3 run up against the stroke limit.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/support/game_run.h"
+
+namespace {
+
+constexpr int kStrokes = 19;
+constexpr const char* kStroke =
+    "frames 1\nkey SPACE down\nframes 45\nkey SPACE up\nwait turnPending 1 3000\ndump\nwait turnPending 0 1500\n";
+constexpr const char* kLastStroke = "frames 1\nkey SPACE down\nframes 45\nkey SPACE up\nwait scorecardShowing 1 3000\ndump\n";
+
+std::string element(const std::string& dump, const char* key, size_t i) { return jsonElement(jsonValue(dump, key), i); }
+
+}  // namespace
+
+TEST(FourPlayers, OneHoleMatchRunsFromTheFirstStrokeToTheMedalsAndBackToTheMenu)
+{
+    std::string script = "hole 1 4\nframes 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 600\nframes 30\n";
+    for (int i = 1; i < kStrokes; ++i) script += kStroke;
+    script += std::string(kLastStroke) + "frames 30\nkey RETURN down\nframes 2\nkey RETURN up\nwait mainMenuActive 1 600\ndump\nquit\n";
+    RunTree tree;
+    GameRun run = runScript(tree, script, "--null-video");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), size_t(kStrokes + 1));
+
+    std::string banners;
+    for (const std::string& d : run.dumps) banners += jsonValue(d, "resultBanner");
+    EXPECT_NE(banners.find("holeinone.png"), std::string::npos);
+    EXPECT_NE(banners.find("toomany.png"), std::string::npos);
+    // Each in turn for the first strokes, then a holed-out player is passed over.
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(jsonNumber(run.dumps[i], "currentPlayer"), i + 2) << i;
+    EXPECT_EQ(element(run.dumps[3], "holedOut", 3), "1");
+    EXPECT_EQ(jsonNumber(run.dumps[3], "currentPlayer"), 1);
+
+    const std::string& card = run.dumps[kStrokes - 1];
+    EXPECT_EQ(jsonNumber(card, "scorecardShowing"), 1);
+    const char* strokes[] = {"6", "6", "6", "1"};
+    const char* toPar[] = {"4", "4", "4", "-1"};
+    const char* medals[] = {"\"silver.png\"", "\"silver.png\"", "\"silver.png\"", "\"gold.png\""};
+    for (size_t p = 0; p < 4; ++p) {
+        EXPECT_EQ(element(card, "holeStrokes", p), strokes[p]) << "player " << p + 1;
+        EXPECT_EQ(element(card, "totalToPar", p), toPar[p]) << "player " << p + 1;
+        EXPECT_EQ(element(card, "medals", p), medals[p]) << "player " << p + 1;
+        EXPECT_EQ(element(card, "holedOut", p), "1");
+    }
+    EXPECT_EQ(jsonValue(card, "winnerBanner"), "\"p4win.png\"");
+
+    const std::string& menu = run.dumps.back();
+    EXPECT_EQ(jsonNumber(menu, "mainMenuActive"), 1);
+    EXPECT_EQ(jsonNumber(menu, "holeActive"), 0);
+    EXPECT_EQ(jsonNumber(menu, "playerCount"), 1) << "the match is reset";
+}
