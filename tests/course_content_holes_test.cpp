@@ -61,6 +61,7 @@ const HoleCase kHoles[] = {
       {19.26f, 23.25f}, {20, 20.5f}, {20, 8}, {20, -1.5f}, {18, -4.5f}, {18, -7.5f}, {19.4f, -8.7f}}},
     {"hole18", 18, {-18.58f, 0, 20.207f}, -1.44f, {{0, 0}, {0, 5.3f}}},  // up to the tunnel's mouth
     {"hole8", 8, {27.66f, -2.12f, -0.29f}, -3.35f, {{0, 0}, {0, 6}, {0, 12}}, 2},  // up the ramp towards the flume
+    {"hole10", 10, {-21.136f, -4.5f, 19.74f}, -4.3f, {{0, 0}, {0, 3}, {0, 10}}},  // onto the ramp down to the hollow
 };
 
 struct Triangle {

@@ -39,6 +39,7 @@ const Solution kSolutions[] = {
     {15, 4, {{0, 25}, {85, 55}, {168, 30}, {156, 12}}},  // to the bend, down the race, past the mill stone, in
     {18, 3, {{0, 30}, {-132, 50}}},  // through the tunnel onto the platform, then past the blade and up to the cup
     {8, 4, {{-4, 110}, {128, 20}, {0, 15}}},  // up onto the flume, under the paddle and down the chute, then in
+    {10, 2, {{0, 30}}},  // down the ramp, round the bend and through the mounds into the cup
 };
 
 void PrintTo(const Solution& solution, std::ostream* out) { *out << "hole " << solution.hole; }
