@@ -35,6 +35,7 @@ const Solution kSolutions[] = {
     {6, 3, {{3, 30}, {8, 35}}},      // down the road to the hollow, then up onto the square
     {7, 3, {{0, 50}, {0, 15}}},      // round the pond and down the bank, then a short putt
     {11, 3, {{0, 50}, {-128, 30}, {196, 15}}},  // into the dip below the step, up it beside the stand, then in
+    {12, 5, {{0, 50}, {120, 20}, {140, 30}, {-50, 30}, {-110, 20}}},  // to each hairpin in turn, then down to the cup
     {17, 5, {{0, 70}, {-210, 50}, {-38, 45}, {-207, 21}}},  // into the hairpin, out to the pens, through both gates, in
     {15, 4, {{0, 25}, {85, 55}, {168, 30}, {156, 12}}},  // to the bend, down the race, past the mill stone, in
     {18, 3, {{0, 30}, {-132, 50}}},  // through the tunnel onto the platform, then past the blade and up to the cup

@@ -345,6 +345,7 @@ HoleBuilder holeBuilder(int32_t hole)
     case 6: return buildHole6;
     case 7: return buildHole7;
     case 11: return buildHole11;
+    case 12: return buildHole12;
     case 17: return buildHole17;
     case 18: return buildHole18;
     case 15: return buildHole15;

@@ -55,6 +55,8 @@ course::HolePlan holeElevenPlan()
             {.kind = PropKind::Brush, .at = {4, 30}, .yaw = 150},
             {.kind = PropKind::Brush, .at = {-24, 18}, .yaw = 200, .variant = 1},
             {.kind = PropKind::Brush, .at = {-4, -10}, .yaw = 260, .variant = 2},
+            {.kind = PropKind::Fence, .at = {-29, 34}, .yaw = 90},
+            {.kind = PropKind::Fence, .at = {-9, 40}, .yaw = 10, .variant = 1},
             {.kind = PropKind::MineCart, .at = {7, 20}, .yaw = 80},
             {.kind = PropKind::WaterContainer, .at = {-24, 30.5f}, .yaw = 180, .variant = 1,
              .model = "watercontainer", .water = "water"},
