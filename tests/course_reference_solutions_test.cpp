@@ -38,6 +38,7 @@ const Solution kSolutions[] = {
     {12, 5, {{0, 50}, {120, 20}, {140, 30}, {-50, 30}, {-110, 20}}},  // to each hairpin in turn, then down to the cup
     {17, 5, {{0, 70}, {-210, 50}, {-38, 45}, {-207, 21}}},  // into the hairpin, out to the pens, through both gates, in
     {15, 4, {{0, 25}, {85, 55}, {168, 30}, {156, 12}}},  // to the bend, down the race, past the mill stone, in
+    {16, 5, {{0, 50}, {-145, 70}, {-118, 80}, {-9, 6}}},  // into the wagon yard, to the foot of the climb, up onto the mesa, in
     {18, 3, {{0, 30}, {-132, 50}}},  // through the tunnel onto the platform, then past the blade and up to the cup
     {8, 4, {{-4, 110}, {128, 20}, {0, 15}}},  // up onto the flume, under the paddle and down the chute, then in
     {10, 2, {{0, 30}}},  // down the ramp, round the bend and through the mounds into the cup

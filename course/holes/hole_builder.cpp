@@ -349,6 +349,7 @@ HoleBuilder holeBuilder(int32_t hole)
     case 17: return buildHole17;
     case 18: return buildHole18;
     case 15: return buildHole15;
+    case 16: return buildHole16;
     case 8: return buildHole8;
     case 10: return buildHole10;
     default: return nullptr;

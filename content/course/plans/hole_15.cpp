@@ -57,6 +57,7 @@ course::HolePlan holeFifteenPlan()
             {.kind = PropKind::Cactus, .at = {10, -6}, .yaw = 200, .scale = 1.1f, .variant = 2},
             {.kind = PropKind::Cactus, .at = {30, -14}, .yaw = 60, .variant = 3},
             {.kind = PropKind::Cactus, .at = {-10, -14}, .yaw = 300, .scale = 1.3f, .variant = 1},
+            {.kind = PropKind::Fence, .at = {-7, -6}, .yaw = 0},
             {.kind = PropKind::Brush, .at = {-5, 1}},
             {.kind = PropKind::Brush, .at = {5, 30}, .yaw = 40, .variant = 1},
             {.kind = PropKind::Brush, .at = {25.5f, 12}, .yaw = 90, .variant = 2},
