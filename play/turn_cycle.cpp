@@ -128,12 +128,14 @@ void aim(const MyEventReceiver& input)
     const int32_t fps = frameRate();
     if (fps <= 0) return;
     const bool right = input.keyIsDown[irr::KEY_RIGHT], left = input.keyIsDown[irr::KEY_LEFT];
+    // A growing angle turns the aim towards +x, which the play camera shows on the right of the
+    // screen: RIGHT turns it that way and LEFT the other, as the player sees the green.
     if (!game.tutorial.tutorialHold) {
-        if (right) game.camera.aimAngle -= kAimDegreesPerSecond / fps;
-        if (left) game.camera.aimAngle += kAimDegreesPerSecond / fps;
+        if (right) game.camera.aimAngle += kAimDegreesPerSecond / fps;
+        if (left) game.camera.aimAngle -= kAimDegreesPerSecond / fps;
     }
     if (!isHuman(game.match.currentPlayer) || !handle() || !(right || left)) return;
-    const float step = right ? -1.0f : 1.0f;
+    const float step = right ? 1.0f : -1.0f;
     const float handleYaw = std::trunc(handle()->getRotation().Y) + step;
     handle()->setRotation({0, handleYaw, 0});
     if (shaft()) shaft()->setRotation({0, handleYaw + step, 0});

@@ -12,8 +12,8 @@
 
 namespace {
 
-// A stroke as the keys make it: `aimFrames` of LEFT (positive) or RIGHT
-// (negative) at 0.7 degrees a frame, then SPACE for `powerFrames` (100 power a frame).
+// A stroke as the keys make it: `aimFrames` of RIGHT (positive: the aim turns
+// towards +x) or LEFT (negative) at 0.7 degrees a frame, then SPACE for `powerFrames` (100 power a frame).
 struct Stroke {
     int aimFrames;
     int powerFrames;
@@ -27,7 +27,7 @@ struct Solution {
 
 // tools/stroke_lab.py finds and checks these.
 const Solution kSolutions[] = {
-    {1, 2, {{-5, 50}, {13, 28}}},  // right of the block, then back to the cup
+    {1, 2, {{-5, 50}, {13, 28}}},  // left of the block, then back to the cup
     {2, 2, {{6, 60}, {0, 65}}},    // to the foot of the ramp, then up it
     {3, 3, {{2, 90}, {76, 14}}},   // round the hairpin to the end wall, then a tap-in
     {4, 3, {{0, 40}, {7, 26}, {48, 12}}},  // into the chute, past the pit prop, then in
@@ -52,7 +52,7 @@ std::string script(const Solution& solution)
                     " 1\nframes 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 600\nframes 130\n";
     for (const Stroke& stroke : solution.strokes) {
         if (stroke.aimFrames != 0) {
-            const std::string key = stroke.aimFrames > 0 ? "LEFT" : "RIGHT";
+            const std::string key = stroke.aimFrames > 0 ? "RIGHT" : "LEFT";
             s += "key " + key + " down\nframes " + std::to_string(std::abs(stroke.aimFrames)) + "\nkey " + key + " up\n";
         }
         s += "frames 1\nkey SPACE down\nframes " + std::to_string(stroke.powerFrames) +

@@ -89,7 +89,7 @@ TEST(HowToPlay, PagesFollowTheStepTableAndLockAimAndZoomUntilPageSix)
     EXPECT_EQ(perPlayer(run.dumps[3], "holeStrokes", 1), 1) << "page 4 lets the player putt";
     EXPECT_EQ(jsonNumber(run.dumps[3], "aimAngle"), 0) << "but not aim";
     EXPECT_EQ(jsonNumber(run.dumps[3], "camHeight"), 7);
-    EXPECT_GT(jsonNumber(run.dumps[6], "aimAngle"), 0) << "page 6 frees the aim";
+    EXPECT_LT(jsonNumber(run.dumps[6], "aimAngle"), 0) << "page 6 frees the aim (LEFT turns it left)";
     EXPECT_LT(jsonNumber(run.dumps[6], "camHeight"), 7) << "and the zoom";
     EXPECT_EQ(perPlayer(run.dumps[7], "holeStrokes", 1), 2);
 }

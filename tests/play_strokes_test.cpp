@@ -9,8 +9,8 @@
 
 namespace {
 
-// A stroke as the keys make it: `aimFrames` of LEFT (positive) or RIGHT
-// (negative) at 0.7 degrees a frame, then SPACE for `powerFrames` (100 power a frame).
+// A stroke as the keys make it: `aimFrames` of RIGHT (positive: the aim turns
+// towards +x) or LEFT (negative) at 0.7 degrees a frame, then SPACE for `powerFrames` (100 power a frame).
 struct Stroke {
     int aimFrames;
     int powerFrames;
@@ -28,7 +28,7 @@ std::string startHole(int hole, int players)
 std::string aim(int frames)
 {
     if (frames == 0) return "";
-    const std::string key = frames > 0 ? "LEFT" : "RIGHT";
+    const std::string key = frames > 0 ? "RIGHT" : "LEFT";
     return "key " + key + " down\nframes " + std::to_string(std::abs(frames)) + "\nkey " + key + " up\n";
 }
 

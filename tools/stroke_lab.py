@@ -2,11 +2,11 @@
 """Tries strokes on a hole without a window, for designing holes and finding
 reference solutions.
 
-A stroke is "AIM,POWER": AIM frames of LEFT (L13) or RIGHT (R5) at 0.7 degrees
-a frame (a bare number is LEFT, negative RIGHT), then POWER frames of SPACE at
+A stroke is "AIM,POWER": AIM frames of RIGHT (R5) or LEFT (L13) at 0.7 degrees
+a frame (a bare number is RIGHT, turning the aim towards +x; negative LEFT), then POWER frames of SPACE at
 100 power a frame, as a player makes them at 60 frames per second.
 
-  stroke_lab.py play HOLE "R5,50 L13,28"     # plays the strokes, prints each rest
+  stroke_lab.py play HOLE "L5,50 R13,28"     # plays the strokes, prints each rest
   stroke_lab.py search HOLE "PREFIX" --aims=-30:30:3 --powers=10:130:10
                                              # tries every aim and power after PREFIX
   options: --bin DIR (the run tree's Bin/, default build/game/Bin), --jobs N,
@@ -31,7 +31,7 @@ def parse_strokes(text):
     out = []
     for word in text.split():
         aim, power = word.split(",")
-        aim = aim.replace("L", "").replace("R", "-")
+        aim = aim.replace("R", "").replace("L", "-")
         out.append((int(aim), int(power)))
     return out
 
@@ -41,7 +41,7 @@ def script_for(hole, strokes, shots=None):
              "wait introDone 1 600", "frames 130"]
     for i, (aim, power) in enumerate(strokes):
         if aim:
-            key = "LEFT" if aim > 0 else "RIGHT"
+            key = "RIGHT" if aim > 0 else "LEFT"
             lines += [f"key {key} down", f"frames {abs(aim)}", f"key {key} up"]
         lines += ["frames 1", "key SPACE down", f"frames {power}", "key SPACE up", "frames 2",
                   "wait powerBand 0 3000", "dump"]
