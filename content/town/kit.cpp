@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "content/model/shapes.h"
 #include "content/output.h"
@@ -208,6 +209,33 @@ model::Mesh turned(const std::vector<Vec2>& profile, int segments, float creaseD
     model::Mesh m = model::lathe(profile, segments, creaseDegrees);
     for (Surface& s : m.surfaces)
         for (Vertex& v : s.vertices) v.uv.y /= std::max(1e-6f, total);
+    return m;
+}
+
+model::Mesh wallPolygon(Vec3 origin, Vec3 along, const std::vector<Vec2>& outline, float vTop, float vBottom,
+                        float uPerUnit, Vec3 facing)
+{
+    model::Mesh m;
+    model::Surface& s = m.surface();
+    for (Vec2 p : outline)
+        s.add({origin + along * p.x + Vec3{0, p.y, 0}, model::normalized(facing),
+               {p.x * uPerUnit, (vTop - p.y) / (vTop - vBottom)}, {1, 1, 1, 1}});
+    const std::vector<uint32_t> triangles = model::triangulate(outline);
+    for (size_t k = 0; k + 2 < triangles.size(); k += 3) {
+        uint32_t a = triangles[k], b = triangles[k + 1], c = triangles[k + 2];
+        const Vec3 n = model::cross(s.vertices[b].position - s.vertices[a].position,
+                                    s.vertices[c].position - s.vertices[a].position);
+        if (model::dot(n, facing) < 0) std::swap(b, c);
+        s.triangle(a, b, c);
+    }
+    return m;
+}
+
+model::Mesh decal(Vec3 topLeft, Vec3 across, float height)
+{
+    model::Mesh m = board(topLeft, across, {0, -height, 0}, 0.0f);
+    m.surfaces[0].indices.resize(6);  // the front face only
+    m.surfaces[0].vertices.resize(4);
     return m;
 }
 

@@ -66,6 +66,14 @@ model::Mesh rod(Vec3 a, Vec3 b, float radius, int sides, bool caps = true);
 model::Mesh board(Vec3 corner, Vec3 across, Vec3 down, float thickness);
 // A box whose every face shows its region once (u 0..1, v 0..1 top to bottom).
 model::Mesh crate(Vec3 min, Vec3 max);
+// A flat polygon in a wall's plane: `outline` holds (along, up) points from `origin`, `along`
+// the wall's direction; the face looks along `facing`. u runs along the wall (uPerUnit repeats
+// per unit), v from vTop (0) down to vBottom (1).
+model::Mesh wallPolygon(Vec3 origin, Vec3 along, const std::vector<Vec2>& outline, float vTop, float vBottom,
+                        float uPerUnit, Vec3 facing);
+// A rectangle on a wall showing a whole picture once (a door, a window frame, a sign); its
+// front looks along cross(across, down), out of the wall.
+model::Mesh decal(Vec3 topLeft, Vec3 across, float height);
 // A torus round the y axis (hoops, tyres): u round the big circle (0..1), v round the tube (0..1).
 model::Mesh hoop(float radius, float tube, int segments, int sides);
 // A lathe whose v runs 0..1 down the whole profile; u 0..1 round.

@@ -83,34 +83,6 @@ Mesh placedIn(Mesh m, Region r, float uScale = 1.0f) { return std::move(inRegion
 Mesh timber(Mesh m) { return placedIn(std::move(m), kTimber, 1.0f / kTimberRepeat); }
 Mesh iron(Mesh m, float repeat = 1.0f) { return placedIn(std::move(m), kIron, 1.0f / repeat); }
 
-// A flat polygon in a wall's plane: (along, up) points from `origin`, facing `facing`;
-// u along the wall at uPerUnit repeats per unit, v from vTop (0) to vBottom (1).
-Mesh wallPolygon(Vec3 origin, Vec3 along, const std::vector<Vec2>& outline, float vTop, float vBottom, float uPerUnit,
-                 Vec3 facing)
-{
-    Mesh m;
-    model::Surface& s = m.surface();
-    for (Vec2 p : outline)
-        s.add({origin + along * p.x + Vec3{0, p.y, 0}, model::normalized(facing),
-               {p.x * uPerUnit, (vTop - p.y) / (vTop - vBottom)}, {1, 1, 1, 1}});
-    const std::vector<uint32_t> triangles = model::triangulate(outline);
-    for (size_t k = 0; k + 2 < triangles.size(); k += 3) {
-        uint32_t a = triangles[k], b = triangles[k + 1], c = triangles[k + 2];
-        const Vec3 n = model::cross(s.vertices[b].position - s.vertices[a].position,
-                                    s.vertices[c].position - s.vertices[a].position);
-        if (model::dot(n, facing) < 0) std::swap(b, c);
-        s.triangle(a, b, c);
-    }
-    return m;
-}
-
-Mesh decal(Vec3 topLeft, Vec3 across, float height)
-{
-    Mesh m = board(topLeft, across, {0, -height, 0}, 0.0f);
-    m.surfaces[0].indices.resize(6);  // the front face only
-    m.surfaces[0].vertices.resize(4);
-    return m;
-}
 
 // A rectangular wall in bands of `band` height, each band showing the region's height once.
 Mesh wall(Vec3 origin, Vec3 along, float length, float y0, float y1, Vec3 facing, Region region, float repeat, float band)

@@ -89,36 +89,6 @@ constexpr float kBankWall = 3.0f, kBankFalseTop = 4.0f, kBankCorniceTop = 4.2f;
 
 Mesh placedIn(Mesh m, Region r, float uScale = 1.0f) { return std::move(inRegion(m, r, kAtlas, kAtlas, uScale)); }
 
-// A flat polygon in a wall's plane: `outline` holds (along, up) points, `along` the wall's
-// direction from `origin`; the face looks along `facing`. u runs along the wall (uPerUnit
-// repeats per unit), v from vTop (0) down to vBottom (1).
-Mesh wallPolygon(Vec3 origin, Vec3 along, const std::vector<Vec2>& outline, float vTop, float vBottom, float uPerUnit,
-                 Vec3 facing)
-{
-    Mesh m;
-    model::Surface& s = m.surface();
-    for (Vec2 p : outline)
-        s.add({origin + along * p.x + Vec3{0, p.y, 0}, model::normalized(facing),
-               {p.x * uPerUnit, (vTop - p.y) / (vTop - vBottom)}, {1, 1, 1, 1}});
-    const std::vector<uint32_t> triangles = model::triangulate(outline);
-    for (size_t k = 0; k + 2 < triangles.size(); k += 3) {
-        uint32_t a = triangles[k], b = triangles[k + 1], c = triangles[k + 2];
-        const Vec3 n = model::cross(s.vertices[b].position - s.vertices[a].position,
-                                    s.vertices[c].position - s.vertices[a].position);
-        if (model::dot(n, facing) < 0) std::swap(b, c);
-        s.triangle(a, b, c);
-    }
-    return m;
-}
-
-// A rectangle showing a whole picture once, its front along cross(across, down).
-Mesh decal(Vec3 topLeft, Vec3 across, float height)
-{
-    Mesh m = board(topLeft, across, {0, -height, 0}, 0.0f);
-    m.surfaces[0].indices.resize(6);  // the front face only
-    m.surfaces[0].vertices.resize(4);
-    return m;
-}
 
 // A rectangular wall from y0 to y1, `length` long from `origin` along `along`, one storey
 // of siding (or planks) per `storey` of height.
