@@ -5,6 +5,7 @@
 #include "app/game_state.h"
 #include "app/replay.h"
 #include "course/ai_seats.h"
+#include "course/blade.h"
 #include "course/holes/hole_builder.h"
 #include "menus/screens.h"
 #include "play/cameras.h"
@@ -177,6 +178,7 @@ void endFlyOver()
     }
     if (!game.engine.screenFader || !game.engine.screenFader->isReady()) return;
     game.engine.screenFader->fadeIn(kFadeInMs);
+    restartBlade();
     s.introDone = 1;
     showPlayHud();
     showTurnBanner(game.match.currentPlayer);

@@ -73,6 +73,14 @@ void addBladeOnPin(const BladeRow& row)
     game.bodies.pivot = {pivot, pinNode};
 }
 
+void restartBlade()
+{
+    if (!spinningBlade || !game.bodies.blade.body) return;
+    float matrix[16];
+    translationMatrix(spinningBlade->position, matrix);
+    NewtonBodySetMatrix(game.bodies.blade.body, matrix);
+}
+
 void bladeSpinCallback(const NewtonBody* body, float, int)
 {
     if (spinningBlade) NewtonBodySetOmega(body, spinningBlade->spin);

@@ -6,4 +6,7 @@
 #include "course/newton.h"
 
 void addBladeOnPin(const BladeRow& row);
+// Back to where it was built, behind the fade at the end of the fly-over: a putt
+// meets the blade the same way however long the fly-over ran.
+void restartBlade();
 void bladeSpinCallback(const NewtonBody* body, float timestep, int threadIndex);

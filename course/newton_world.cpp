@@ -186,9 +186,16 @@ void NewtonDynamicsWorld::solveConstraints(btContactSolverInfo& solverInfo)
 
 extern "C" {
 
-NewtonWorld* NewtonCreate()
+namespace {
+
+// A fresh Bullet world: no broadphase tree, pair cache or proxy numbering carried over,
+// so a hole plays the same whichever holes came before it.
+void createDynamics(NewtonWorld* world)
 {
-    auto* world = new NewtonWorld;
+    world->dynamics.reset();
+    world->solver.reset();
+    world->broadphase.reset();
+    world->dispatcher.reset();
     world->configuration = std::make_unique<btDefaultCollisionConfiguration>();
     world->dispatcher = std::make_unique<GroupDispatcher>(world->configuration.get(), world);
     world->broadphase = std::make_unique<btDbvtBroadphase>();
@@ -201,6 +208,14 @@ NewtonWorld* NewtonCreate()
     // Without it a ball bouncing off a wall through a predicted contact loses half its elasticity.
     dynamics.setApplySpeculativeContactRestitution(true);
     dynamics.setForceUpdateAllAabbs(false);  // static bodies update their box when moved
+}
+
+}  // namespace
+
+NewtonWorld* NewtonCreate()
+{
+    auto* world = new NewtonWorld;
+    createDynamics(world);
     gCalculateCombinedFrictionCallback = pairFriction;
     gCalculateCombinedRestitutionCallback = pairElasticity;
     gContactAddedCallback = adjustMeshContact;
@@ -239,6 +254,7 @@ void NewtonDestroyAllBodies(const NewtonWorld* constWorld)
     NewtonWorld* world = mutableWorld(constWorld);
     destroyJoints(world);  // joints before the bodies they hold
     destroyBodies(world);
+    createDynamics(world);
 }
 
 int NewtonWorldGetBodyCount(const NewtonWorld* world) { return int(world->bodies.size()); }

@@ -125,20 +125,25 @@ void updateFellOff()
     NewtonBodySetVelocity(game.bodies.ball[p].body, still);
 }
 
+// The stroke is played again from where it was struck, so every ball it moved goes back
+// too: a ball knocked along by one that then left the course would otherwise stay where
+// the annulled stroke sent it. Only a ball that touched the sand counts as put back.
 void putBallsBack()
 {
     TurnState& turn = game.turn;
     game.contacts.groundContact = 0;
     for (int32_t q = 1; q <= game.match.playerCount; ++q) {
-        if (!game.contacts.brakeFlag[q] || !game.bodies.ball[q].body) continue;
+        if (game.match.holedOut[q] || !game.bodies.ball[q].body) continue;
         const float still[3] = {0, 0, 0};
         NewtonBodySetVelocity(game.bodies.ball[q].body, still);
-        float force[3];
-        NewtonBodyGetForce(game.bodies.ball[q].body, force);
-        turn.strokeForce = Vector3(-force[0], 0, -force[2]);
+        if (game.contacts.brakeFlag[q]) {
+            float force[3];
+            NewtonBodyGetForce(game.bodies.ball[q].body, force);
+            turn.strokeForce = Vector3(-force[0], 0, -force[2]);
+            const int32_t hole = game.match.currentHole;
+            if (q >= 2 && hole != kNoResetHoles[0] && hole != kNoResetHoles[1]) turn.resetCount[q] += 1;
+        }
         placeBall(q, turn.lastShotPosition[q]);
-        const int32_t hole = game.match.currentHole;
-        if (q >= 2 && hole != kNoResetHoles[0] && hole != kNoResetHoles[1]) turn.resetCount[q] += 1;
     }
 }
 

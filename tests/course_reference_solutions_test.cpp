@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "course/holes/hole_builder.h"
+#include "course/holes/hole_table.h"
 #include "tests/support/game_run.h"
 
 namespace {
@@ -29,27 +31,27 @@ struct Solution {
 const Solution kSolutions[] = {
     {1, 2, {{-5, 50}, {13, 28}}},  // left of the block, then back to the cup
     {2, 2, {{6, 60}, {0, 65}}},    // to the foot of the ramp, then up it
-    {3, 3, {{2, 90}, {76, 14}}},   // round the hairpin to the end wall, then a tap-in
+    {3, 3, {{4, 90}, {20, 12}}},   // round the hairpin to the end wall, then a tap-in
     {4, 3, {{0, 40}, {7, 26}, {48, 12}}},  // into the chute, past the pit prop, then in
-    {5, 3, {{-10, 60}, {-40, 38}}},  // into the pipe round the mill's gate, then round the bend
-    {6, 3, {{3, 30}, {8, 35}}},      // down the road to the hollow, then up onto the square
+    {5, 3, {{-10, 60}, {-42, 40}}},  // into the pipe round the mill's gate, then round the bend
+    {6, 3, {{0, 25}, {1, 31}}},      // down the road to the hollow, then up onto the square
     {7, 3, {{0, 50}, {0, 15}}},      // round the pond and down the bank, then a short putt
     {11, 3, {{0, 50}, {-128, 30}, {196, 15}}},  // into the dip below the step, up it beside the stand, then in
-    {12, 5, {{0, 50}, {120, 20}, {140, 30}, {-50, 30}, {-110, 20}}},  // to each hairpin in turn, then down to the cup
+    {12, 5, {{0, 50}, {120, 20}, {130, 35}, {162, 12}}},  // to the first hairpin, round the second, down to the cup, in
     {17, 5, {{0, 70}, {-210, 50}, {-38, 45}, {-207, 21}}},  // into the hairpin, out to the pens, through both gates, in
     {15, 4, {{0, 25}, {85, 55}, {168, 30}, {156, 12}}},  // to the bend, down the race, past the mill stone, in
     {16, 5, {{0, 50}, {-145, 70}, {-118, 80}, {-9, 6}}},  // into the wagon yard, to the foot of the climb, up onto the mesa, in
     {18, 3, {{0, 30}, {-132, 50}}},  // through the tunnel onto the platform, then past the blade and up to the cup
-    {8, 4, {{-4, 110}, {128, 20}, {0, 15}}},  // up onto the flume, under the paddle and down the chute, then in
+    {8, 4, {{-4, 110}, {128, 20}}},  // up onto the flume past the paddle, then down the chute into the cup
     {10, 2, {{0, 30}}},  // down the ramp, round the bend and through the mounds into the cup
 };
 
 void PrintTo(const Solution& solution, std::ostream* out) { *out << "hole " << solution.hole; }
 
-std::string script(const Solution& solution)
+// The fly-over skipped, then each stroke with a dump once the ball has stopped.
+std::string playScript(const Solution& solution)
 {
-    std::string s = "hole " + std::to_string(solution.hole) +
-                    " 1\nframes 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 600\nframes 130\n";
+    std::string s = "frames 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 3000\nframes 130\n";
     for (const Stroke& stroke : solution.strokes) {
         if (stroke.aimFrames != 0) {
             const std::string key = stroke.aimFrames > 0 ? "RIGHT" : "LEFT";
@@ -58,7 +60,12 @@ std::string script(const Solution& solution)
         s += "frames 1\nkey SPACE down\nframes " + std::to_string(stroke.powerFrames) +
              "\nkey SPACE up\nframes 2\nwait powerBand 0 3000\ndump\nframes 130\n";
     }
-    return s + "quit\n";
+    return s;
+}
+
+std::string script(const Solution& solution)
+{
+    return "hole " + std::to_string(solution.hole) + " 1\n" + playScript(solution) + "quit\n";
 }
 
 class ReferenceSolution : public testing::TestWithParam<Solution> {};
@@ -109,4 +116,74 @@ TEST(ReferenceSolution, PracticeHoleThroughTheHowToPlayPages)
     const std::string& last = run.dumps[3];
     EXPECT_EQ(jsonNumber(last, "scorecardShowing"), 1);
     EXPECT_NE(jsonValue(last, "gui").find("howtoplay8.png"), std::string::npos) << "the last page over the scorecard";
+}
+
+namespace {
+
+const Solution* solutionOf(int hole)
+{
+    for (const Solution& solution : kSolutions)
+        if (solution.hole == hole) return &solution;
+    return nullptr;
+}
+
+struct MatchRange {
+    const char* start;      // the harness's start command: first and last hole of the course select
+    std::vector<int> order; // the playing order
+    int parSum;
+};
+
+const MatchRange kRanges[] = {
+    {"start 19 1", {1, 2, 3, 4, 5, 6, 7, 8, 9}, 28},
+    {"start 918 1", {10, 15, 13, 12, 14, 16, 11, 17, 18}, 35},
+};
+
+}  // namespace
+
+// A whole match for one player following the reference solutions: every hole holed
+// in at most par, the scorecard after each and the main menu after the last. The
+// holes of the range without a builder yet are passed over by the game and here.
+TEST(ReferenceSolution, FullMatchesFollowingTheSolutionsEndUnderParAtTheMenu)
+{
+    MatchRange all{"start 118 1", {}, 28 + 35};
+    for (const MatchRange& range : kRanges) all.order.insert(all.order.end(), range.order.begin(), range.order.end());
+    std::vector<MatchRange> ranges(std::begin(kRanges), std::end(kRanges));
+    ranges.push_back(all);
+    for (const MatchRange& range : ranges) {
+        SCOPED_TRACE(range.start);
+        int tablePar = 0;
+        std::vector<const Solution*> played;
+        std::string script = std::string(range.start) + "\n";
+        for (int hole : range.order) {
+            tablePar += holeRow(hole)->par;
+            if (!holeBuilder(hole)) continue;
+            const Solution* solution = solutionOf(hole);
+            ASSERT_NE(solution, nullptr) << "hole " << hole << " has a builder but no reference solution";
+            played.push_back(solution);
+            script += playScript(*solution) +
+                      "wait scorecardShowing 1 1200\ndump\nframes 10\nkey RETURN down\nframes 1\nkey RETURN up\n"
+                      "wait introDone 0 600\n";
+        }
+        EXPECT_EQ(tablePar, range.parSum);
+        script += "wait mainMenuActive 1 600\ndump\nquit\n";
+        RunTree tree;
+        GameRun run = runScript(tree, script, "--null-video");
+        ASSERT_EQ(run.status, 0) << run.err;
+        size_t d = 0;
+        int toPar = 0;
+        for (const Solution* solution : played) {
+            d += solution->strokes.size();
+            ASSERT_LT(d, run.dumps.size());
+            const std::string& card = run.dumps[d++];
+            EXPECT_EQ(jsonNumber(card, "currentHole"), solution->hole);
+            EXPECT_EQ(jsonNumber(card, "scorecardShowing"), 1);
+            EXPECT_EQ(jsonNumber(card, "holePar"), solution->par);
+            EXPECT_EQ(jsonElement(jsonValue(card, "holeStrokes"), 0), std::to_string(solution->strokes.size()));
+            toPar += int(solution->strokes.size()) - solution->par;
+            EXPECT_EQ(jsonElement(jsonValue(card, "totalToPar"), 0), std::to_string(toPar)) << "hole " << solution->hole;
+        }
+        ASSERT_EQ(d + 1, run.dumps.size());
+        EXPECT_EQ(jsonNumber(run.dumps.back(), "mainMenuActive"), 1);
+        EXPECT_EQ(jsonNumber(run.dumps.back(), "holeActive"), 0);
+    }
 }
