@@ -28,6 +28,7 @@ varying vec3 position;
 varying vec3 normal;
 varying vec3 toLight;
 varying vec3 toEye;
+varying vec3 up;
 varying vec2 uv;
 
 void main()
@@ -37,6 +38,7 @@ void main()
     normal = gl_Normal;
     toLight = (invWorld * vec4(lightPos.xyz, 1.0)).xyz - gl_Vertex.xyz;
     toEye = (invWorld * vec4(view.xyz, 1.0)).xyz - gl_Vertex.xyz;
+    up = (invWorld * vec4(0.0, 1.0, 0.0, 0.0)).xyz;
     uv = gl_MultiTexCoord0.xy;
 }
 )";
@@ -51,7 +53,10 @@ varying vec3 position;
 varying vec3 normal;
 varying vec3 toLight;
 varying vec3 toEye;
+varying vec3 up;
 varying vec2 uv;
+const vec3 kSkyLight = vec3(0.86, 0.93, 1.05);    // what faces up sees
+const vec3 kSandLight = vec3(0.80, 0.62, 0.44);   // what faces down sees: light thrown up by the sand
 
 // The surface's frame (along u, along v, normal) from how position and texture
 // coordinate change across the screen.
@@ -87,13 +92,16 @@ std::string litSurface(const char* title, float relief, float ambient, float she
 void main()
 {
     vec4 colour = texture2D(colourMap, uv);
+    vec4 texel = texture2D(normalMap, uv);
     mat3 frame = surfaceFrame(normalize(normal), position, uv);
-    vec3 n = normalize(frame * relief(texture2D(normalMap, uv), kRelief));
+    vec3 n = normalize(frame * relief(texel, kRelief));
     vec3 l = normalize(toLight);
     vec3 e = normalize(toEye);
     float diffuse = max(dot(n, l), 0.0);
     float sheen = pow(max(dot(n, normalize(l + e)), 0.0), 24.0) * kSheen;
-    vec3 light = vec3(kAmbient) + lightCol.rgb * (diffuse * diffusedPow);
+    vec3 ambient = kAmbient * mix(kSandLight, kSkyLight, 0.5 + 0.5 * dot(n, normalize(up)));
+    float cavity = mix(0.6, 1.0, texel.z);   // steep slopes of the relief are its hollows
+    vec3 light = (ambient + lightCol.rgb * (diffuse * diffusedPow)) * cavity;
     gl_FragColor = vec4(colour.rgb * light + lightCol.rgb * sheen, colour.a);
 }
 )";
@@ -128,29 +136,33 @@ void main()
 }
 )";
 
-// Falling water: the ripple pictures stretched down the stream and pulled down it,
-// bright streaks of foam running faster than the body.
+// Falling water: streaks round the stream that wander with the ripples and foam
+// pulled down it, the body clearer and the foam whiter and denser.
 const char* const kFallingWaterBody = R"(
 uniform float time;
-const float kFall = 0.55;   // texture lengths per second
-const vec3 kFoam = vec3(0.86, 0.93, 0.97);
+const float kFall = 0.9;       // texture lengths per second
+const float kStreaks = 7.0;    // streaks round the stream
+const vec3 kDeep = vec3(0.22, 0.48, 0.64);
+const vec3 kFoam = vec3(0.90, 0.95, 0.98);
 
 void main()
 {
     float seconds = time * 0.001;
-    vec2 body = vec2(uv.x * 2.0, uv.y * 0.35 - fract(seconds * kFall));
-    vec2 streak = vec2(uv.x * 3.0 + 0.37, uv.y * 0.2 - fract(seconds * kFall * 1.7));
-    vec4 water = texture2D(colourMap, body);
-    float foam = smoothstep(0.45, 0.8, texture2D(colourMap, streak).g);
-    vec3 n = normalize(surfaceFrame(normalize(normal), position, uv) * relief(texture2D(normalMap, body), 1.5));
+    vec2 slow = vec2(uv.x * 0.5, uv.y * 0.2 - fract(seconds * kFall * 0.5));
+    vec2 fast = vec2(uv.x * 0.7 + 0.3, uv.y * 0.5 - fract(seconds * kFall));
+    vec4 wobble = texture2D(normalMap, slow);
+    vec4 pulse = texture2D(normalMap, fast);
+    float bands = 0.5 + 0.5 * sin((uv.x * kStreaks + 3.0 * (wobble.x - 0.5)) * 6.2832);
+    float foam = smoothstep(0.35, 0.9, bands) * smoothstep(0.3, 0.6, pulse.y);
+    vec3 n = normalize(surfaceFrame(normalize(normal), position, uv) * relief(pulse, 1.5));
     vec3 l = normalize(toLight);
     vec3 e = normalize(toEye);
     float diffuse = max(dot(n, l), 0.0);
-    float fresnel = pow(1.0 - max(dot(n, e), 0.0), 3.0);
+    float fresnel = pow(1.0 - max(dot(n, e), 0.0), 2.0);
     float glint = pow(max(dot(reflect(-l, n), e), 0.0), 32.0);
-    vec3 colour = water.rgb * (vec3(0.6) + lightCol.rgb * (0.5 * diffuse * diffusedPow));
-    colour = mix(colour, kFoam, 0.7 * foam) + lightCol.rgb * glint;
-    gl_FragColor = vec4(colour, clamp(0.55 * water.a + 0.45 * foam + 0.25 * fresnel + glint, 0.0, 1.0));
+    vec3 colour = mix(kDeep, kFoam, foam) * (vec3(0.65) + lightCol.rgb * (0.45 * diffuse * diffusedPow));
+    colour += lightCol.rgb * glint;
+    gl_FragColor = vec4(colour, clamp(0.55 + 0.45 * foam + 0.3 * fresnel + glint, 0.0, 1.0));
 }
 )";
 
@@ -197,7 +209,7 @@ const vec3 kLight = vec3(0.8, 0.8, 0.7);
 // metal's colour, and a hard glint of the sun.
 const char* const kSpecularBody = R"(const vec3 kSky = vec3(0.50, 0.68, 0.90);
 const vec3 kHaze = vec3(0.96, 0.92, 0.84);
-const vec3 kSand = vec3(0.52, 0.40, 0.26);
+const vec3 kSand = vec3(0.42, 0.32, 0.21);
 
 void main()
 {
@@ -242,8 +254,8 @@ std::string shiny(const char* title, const char* body)
 void generateShaders(ContentOutput& output)
 {
     output.write("Shaders/normal.golf", litSurface("normal.golf: scenery, bricks and pipes lit through their normal texture",
-                                                   1.0f, 0.5f, 0.2f));
-    output.write("Shaders/bump.golf", litSurface("bump.golf: the cacti, in stronger relief", 2.2f, 0.45f, 0.3f));
+                                                   1.3f, 0.55f, 0.2f));
+    output.write("Shaders/bump.golf", litSurface("bump.golf: the cacti, in stronger relief", 2.5f, 0.5f, 0.3f));
     output.write("Shaders/specular.golf", shiny("specular.golf: the putter's shaft, the cup and the flagpole", kSpecularBody));
     output.write("Shaders/plastic.golf", shiny("plastic.golf: the putter's grip", kPlasticBody));
     output.write("Shaders/waterH.golf", water("waterH.golf: level water", kLevelWaterBody));
