@@ -3,6 +3,7 @@
 // and the callbacks send the constants the programs read.
 #include <gtest/gtest.h>
 
+#include <GL/gl.h>
 #include <unistd.h>
 
 #include <cmath>
@@ -196,6 +197,50 @@ TEST(ShaderMaterials, ShadersOffCreateNothing)
         EXPECT_EQ(g.material(), g.base) << g.name;
     }
     EXPECT_FALSE(shaderMaterialsActive());
+}
+
+namespace {
+
+// Draws the scene at engine time `ms` and reads the picture back.
+std::vector<uint8_t> drawAt(uint32_t ms)
+{
+    irr::video::IVideoDriver* driver = game.engine.driver;
+    game.engine.device->getTimer()->setTime(ms);
+    driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
+    game.engine.sceneManager->drawAll();
+    const irr::core::dimension2du size = driver->getScreenSize();
+    std::vector<uint8_t> pixels(size_t(size.Width) * size.Height * 4);
+    glReadBuffer(GL_BACK);  // the front buffer reads black under Xvfb
+    glReadPixels(0, 0, GLsizei(size.Width), GLsizei(size.Height), GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    driver->endScene();
+    return pixels;
+}
+
+}  // namespace
+
+TEST(ShaderMaterials, WaterMovesWithTheEngineTimerAndScenerySitsStill)
+{
+    GlGame gl;
+    ASSERT_TRUE(gl.ready()) << "no OpenGL window (run under Xvfb)";
+    createShaderMaterials();
+    irr::video::IVideoDriver* driver = game.engine.driver;
+    irr::scene::ISceneManager* smgr = game.engine.sceneManager;
+    smgr->addCameraSceneNode(nullptr, {0, 3, -3}, {0, 0, 0});
+    irr::scene::IMesh* plane = smgr->addHillPlaneMesh("surface", {1, 1}, {4, 4}, nullptr, 0, {0, 0}, {1, 1});
+    irr::scene::ISceneNode* surface = smgr->addMeshSceneNode(plane);
+    surface->setMaterialTexture(0, driver->getTexture("../Contents/Textures/water.png"));
+    surface->setMaterialTexture(1, driver->getTexture("../Contents/Textures/waternormal.jpg"));
+
+    struct Row { const char* name; E_MATERIAL_TYPE (*material)(); bool moves; };
+    for (Row row : {Row{"waterH", waterHMaterial, true}, Row{"waterV", waterVMaterial, true},
+                    Row{"normal", normalMaterial, false}}) {
+        setMaterialType(surface, row.material());
+        const std::vector<uint8_t> before = drawAt(20000), after = drawAt(20500);
+        size_t changed = 0;
+        for (size_t i = 0; i < before.size(); ++i) changed += std::abs(int(before[i]) - int(after[i])) > 8;
+        if (row.moves) EXPECT_GT(changed, before.size() / 200) << row.name << " moves in 500 ms";
+        else EXPECT_EQ(changed, 0u) << row.name;
+    }
 }
 
 namespace {

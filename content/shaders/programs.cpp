@@ -111,8 +111,8 @@ void main()
 // at grazing angles and the sun's glint.
 const char* const kLevelWaterBody = R"(
 uniform float time;
-const vec2 kDriftA = vec2(0.031, 0.019);   // texture repeats per second
-const vec2 kDriftB = vec2(-0.023, 0.029);
+const vec2 kDriftA = vec2(0.05, 0.03);     // texture repeats per second
+const vec2 kDriftB = vec2(-0.04, 0.045);
 const float kRipples = 2.0;                // repeats of the ripple texture across the surface
 const vec3 kSky = vec3(0.62, 0.76, 0.88);
 
@@ -255,7 +255,7 @@ void generateShaders(ContentOutput& output)
 {
     output.write("Shaders/normal.golf", litSurface("normal.golf: scenery, bricks and pipes lit through their normal texture",
                                                    1.3f, 0.55f, 0.2f));
-    output.write("Shaders/bump.golf", litSurface("bump.golf: the cacti, in stronger relief", 2.5f, 0.5f, 0.3f));
+    output.write("Shaders/bump.golf", litSurface("bump.golf: the cacti, in stronger relief", 2.5f, 0.58f, 0.3f));
     output.write("Shaders/specular.golf", shiny("specular.golf: the putter's shaft, the cup and the flagpole", kSpecularBody));
     output.write("Shaders/plastic.golf", shiny("plastic.golf: the putter's grip", kPlasticBody));
     output.write("Shaders/waterH.golf", water("waterH.golf: level water", kLevelWaterBody));
