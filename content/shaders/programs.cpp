@@ -7,8 +7,8 @@
 // "lightPos" and "view" (vec3). Samplers: "colourMap" on layer 0, "normalMap" on layer 1.
 //
 // The meshes carry no tangents, so the normal-texture programs build the surface's
-// frame from screen-space derivatives. Kept cheap: one or two texture reads per
-// texture, no loops (Mesa's software GL holds 60 frames a second at 800 x 600).
+// frame from screen-space derivatives. Kept cheap for software GL: one or two
+// reads per texture, no loops.
 #include <string>
 
 #include "content/output.h"
