@@ -15,6 +15,7 @@
 #include "menus/menu_elements.h"
 #include "play/turn_state.h"
 #include "presentation/hud_elements.h"
+#include "presentation/shaders.h"
 #include "presentation/sound_bank.h"
 
 // Settings from ../UserData/options.golf; read once at start-up, written by the options menu.
@@ -121,6 +122,7 @@ struct GameState {
     int32_t lastFrameRate = -1;           // the caption is set whenever the frame rate changes
     uint8_t audioAvailable = 0;           // 0: no audio device; every sound call is a no-op
     SoundBank sounds;                     // loaded at start-up, kept for the whole run
+    ShaderMaterialIds shaderMaterials;    // created at start-up, kept for the whole run
 };
 
 extern GameState game;

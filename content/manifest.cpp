@@ -199,6 +199,12 @@ constexpr Asset kFirstHoles[] = {
     {"Textures/terrian1.jpg", Texture},
 };
 
+// The shader materials' programs (start-up).
+constexpr Asset kShaderPrograms[] = {
+    {"Shaders/normal.golf", Shader},  {"Shaders/bump.golf", Shader},   {"Shaders/specular.golf", Shader},
+    {"Shaders/plastic.golf", Shader}, {"Shaders/waterH.golf", Shader}, {"Shaders/waterV.golf", Shader},
+};
+
 constexpr AssetGroup kGroups[] = {
     {"balls, putters and splash", kBallsAndPutters},
     {"flag and blade pin", kFlagAndPin},
@@ -208,6 +214,7 @@ constexpr AssetGroup kGroups[] = {
     {"HUD and scorecard", kHudPictures},
     {"course surfaces, sky and the town's buildings", kCourseShared},
     {"practice hole and hole 1", kFirstHoles},
+    {"shader materials", kShaderPrograms},
 };
 
 }  // namespace
