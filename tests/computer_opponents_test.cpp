@@ -1,0 +1,86 @@
+// Computer opponents playing the course on their own: player 1 gives up every
+// hole at once (ESCAPE, then F), and an easy, a medium and a hard computer play
+// it out. tools/computer_lab.py runs the same evaluation over more seeds.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "course/holes/hole_builder.h"
+#include "course/holes/hole_table.h"
+#include "tests/support/game_run.h"
+
+namespace {
+
+constexpr const char* kSeats = "easy medium hard";
+constexpr const char* kGiveUp = "key ESCAPE down\nframes 1\nkey ESCAPE up\nframes 2\nkey F down\nframes 1\nkey F up\n";
+constexpr int kHoleFrames = 40000;  // far more than eighteen strokes need
+constexpr int kEasy = 1, kMedium = 2, kHard = 3;  // seats 2, 3, 4
+constexpr int kStrokeLimitOver = 4;               // a hole ends for a player at par + 4
+
+std::vector<int> builtHoles()
+{
+    std::vector<int> holes;
+    for (int h = 1; h <= 18; ++h)
+        if (holeBuilder(h)) holes.push_back(h);
+    return holes;
+}
+
+int strokes(const std::string& dump, int seat) { return std::stoi(jsonElement(jsonValue(dump, "holeStrokes"), seat)); }
+
+std::string holeName(const testing::TestParamInfo<int>& info) { return "Hole" + std::to_string(info.param); }
+
+class ComputersPlayHole : public testing::TestWithParam<int> {};
+
+// The hard computer holes out within par + 1; nobody keeps the hole going for ever.
+TEST_P(ComputersPlayHole, HardWithinParPlusOneAndEveryoneFinishes)
+{
+    const int hole = GetParam();
+    const int par = holeRow(hole)->par;
+    const std::string script = "seed 1\nhole " + std::to_string(hole) + " 4 " + kSeats +
+                               "\nwait introDone 1 3000\nframes 2\n" + kGiveUp + "wait scorecardShowing 1 " +
+                               std::to_string(kHoleFrames) + "\ndump\nquit\n";
+    RunTree tree;
+    GameRun run = runScript(tree, script, "--null-video");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), 1u);
+    const std::string& card = run.dumps[0];
+    EXPECT_LE(strokes(card, kHard), par + 1);
+    for (int seat = kEasy; seat <= kHard; ++seat) {
+        EXPECT_EQ(jsonElement(jsonValue(card, "holedOut"), seat), "1") << "seat " << seat + 1;
+        EXPECT_LE(strokes(card, seat), par + kStrokeLimitOver) << "seat " << seat + 1;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Course, ComputersPlayHole, testing::ValuesIn(builtHoles()), holeName);
+
+// All eighteen (every hole that is built), to the medals: medium within par + 3 on all
+// but one hole in nine, easy in the cup before the stroke limit on seven holes in nine.
+TEST(ComputersPlayTheCourse, AFullMatchRunsToTheMedalsWithDifficultyFelt)
+{
+    const std::vector<int> holes = builtHoles();
+    std::string script = std::string("seed 1\nstart 118 4 ") + kSeats + "\n";
+    for (size_t i = 0; i < holes.size(); ++i) {
+        script += "wait introDone 1 3000\nframes 2\n" + std::string(kGiveUp) + "wait scorecardShowing 1 " +
+                  std::to_string(kHoleFrames) + "\ndump\n";
+        if (i + 1 < holes.size()) script += "frames 10\nkey RETURN down\nframes 1\nkey RETURN up\nwait introDone 0 600\n";
+    }
+    RunTree tree;
+    GameRun run = runScript(tree, script + "quit\n", "--null-video");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), holes.size());
+    int mediumClose = 0, easyHoled = 0;
+    for (const std::string& card : run.dumps) {
+        const int hole = int(jsonNumber(card, "currentHole")), par = holeRow(hole)->par;
+        EXPECT_LE(strokes(card, kHard), par + 1) << "hole " << hole;
+        mediumClose += strokes(card, kMedium) <= par + 3;
+        easyHoled += strokes(card, kEasy) < par + kStrokeLimitOver;
+    }
+    const int n = int(holes.size());
+    EXPECT_GE(mediumClose * 9, n * 8) << mediumClose << " of " << n;
+    EXPECT_GE(easyHoled * 9, n * 7) << easyHoled << " of " << n;
+    const std::string& last = run.dumps.back();
+    for (int p = 0; p < 4; ++p) EXPECT_NE(jsonElement(jsonValue(last, "medals"), p), "\"\"") << "player " << p + 1;
+}
+
+}  // namespace
