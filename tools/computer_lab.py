@@ -248,6 +248,8 @@ def convert(a):
             aim = 0.0
         goal = wanted[k] if k < len(wanted) else (cup[0], cup[2])
         trials = [human_to_target(ball, aim, power, sc, tu) for sc in a.scales for tu in a.turns]
+        for sc in (0.7, 1.0, 1.4, 2.0):  # and straight at the wanted rest
+            trials.append((round(ball[0] + (goal[0] - ball[0]) * sc, 2), round(ball[1] + (goal[1] - ball[1]) * sc, 2)))
         best = None
         with concurrent.futures.ThreadPoolExecutor(a.jobs) as pool:
             futures = {pool.submit(rests_for, a.bin, a.hole, targets + [t]): t for t in trials}
