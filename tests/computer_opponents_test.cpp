@@ -100,4 +100,15 @@ TEST(ComputersPlayTheCourse, AFullMatchRunsToTheMedals)
     EXPECT_NE(jsonValue(last, "winnerBanner"), "\"\"");
 }
 
+// The dump shows where each computer seat putts next; a human seat has none.
+TEST(ComputersPlayHole, TheDumpShowsEachComputersTarget)
+{
+    RunTree tree;
+    GameRun run = runScript(tree, std::string("seed 1\nhole 1 4 human human hard\n") + kSkipFlyOver + "dump\nquit\n",
+                            "--null-video");
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_EQ(run.dumps.size(), 1u);
+    EXPECT_EQ(jsonValue(run.dumps[0], "computerTarget"), "[null,null,[0,26.700000762939453]]");
+}
+
 }  // namespace
