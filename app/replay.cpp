@@ -15,6 +15,7 @@
 
 #include "app/game_state.h"
 #include "app/state_dump.h"
+#include "course/ai.h"
 #include "presentation/sound_bank.h"
 
 using irr::SEvent;
@@ -101,6 +102,23 @@ long parseNumber(const Command& command, size_t index, long minimum)
     return value;
 }
 
+double parseCoordinate(const Command& command, size_t index)
+{
+    const std::string& word = command.words[index];
+    char* end = nullptr;
+    double value = std::strtod(word.c_str(), &end);
+    if (word.empty() || *end != '\0') malformed(command, "bad coordinate '" + word + "'");
+    return value;
+}
+
+// `target P X Z`: player P's computer opponent putts at (X, Z) until a zone of the hole re-routes it.
+void pointOpponent(const Command& c)
+{
+    AI* opponent = computerOpponent(std::stoi(c.words[1]));
+    const Waypoint point{float(std::stod(c.words[2])), 0, float(std::stod(c.words[3])), 0};
+    if (opponent) opponent->setMainRoute(point, point, point);
+}
+
 const NamedKey* findKey(const std::string& name)
 {
     for (const NamedKey& key : kKeys)
@@ -112,7 +130,8 @@ bool isDownUp(const std::string& word) { return word == "down" || word == "up"; 
 
 bool isKind(const std::string& word)
 {
-    return word == "human" || word == "easy" || word == "medium" || word == "hard";
+    // "computer": a computer seat without a difficulty, so the hole installs no routes (for `target`).
+    return word == "human" || word == "computer" || word == "easy" || word == "medium" || word == "hard";
 }
 
 // Checks every line before the game starts, so a bad script fails at once.
@@ -133,6 +152,11 @@ void validate(const Command& c)
     else if (verb == "wait") {
         if (n != 3 && n != 4) malformed(c, "wait FIELD VALUE [MAX]");
         if (n == 4) parseNumber(c, 3, 1);
+    } else if (verb == "target") {
+        needs(4);
+        if (parseNumber(c, 1, 2) > kMaxPlayers) malformed(c, "target: players 2 to 4");
+        parseCoordinate(c, 2);
+        parseCoordinate(c, 3);
     } else if (verb == "dump" || verb == "quit") { needs(1); }
     else if (verb == "shot") { needs(2); }
     else if (verb == "start" || verb == "hole") {
@@ -312,6 +336,7 @@ void advanceScript()
         else if (verb == "shot") replay.shotPath = c.words[1];
         else if (verb == "start") requestStart(c, false);
         else if (verb == "hole") requestStart(c, true);
+        else if (verb == "target") pointOpponent(c);
         else if (verb == "quit") break;
     }
     replay.next = replay.script.size();

@@ -5,6 +5,7 @@
 
 #include "app/game_state.h"
 #include "app/replay.h"
+#include "course/ai.h"
 #include "menus/menu_dump.h"
 #include "play/turn_cycle.h"
 
@@ -262,6 +263,23 @@ void dumpOutcome(StateDump& dump)
     dump.text("winnerBanner", pictureOf(hud.winnerBanner));
 }
 
+// Where each computer opponent of seats 2 to 4 putts next: [x, z], or null for a human seat.
+void dumpComputerTargets(StateDump& dump)
+{
+    std::string targets(1, '[');
+    for (int p = 2; p <= kMaxPlayers; ++p) {
+        if (p > 2) targets.append(1, ',');
+        const AI* opponent = computerOpponent(p);
+        if (!game.match.isComputer[p] || !opponent) {
+            targets.append("null");
+            continue;
+        }
+        targets.append(1, '[').append(encodeNumber(opponent->target().x)).append(1, ',');
+        targets.append(encodeNumber(opponent->target().z)).append(1, ']');
+    }
+    dump.raw("computerTarget", targets.append(1, ']'));
+}
+
 void dumpBalls(StateDump& dump)
 {
     std::string balls(1, '[');
@@ -271,6 +289,7 @@ void dumpBalls(StateDump& dump)
         balls.append(vectorJson(ballPosition(p)));
     }
     dump.raw("ball", balls.append(1, ']'));
+    dumpComputerTargets(dump);
     const irr::scene::ICameraSceneNode* camera = game.scene.camera;
     if (camera) {
         dump.raw("cameraPosition", vectorJson(camera->getPosition()));

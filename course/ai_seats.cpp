@@ -1,17 +1,27 @@
 #include "course/ai_seats.h"
 
 #include "app/game_state.h"
+#include "course/ai.h"
 
-// Until the hole routes exist the opponents aim straight at the cup.
-void createComputerOpponents() {}
-void resetComputerOpponents() {}
-void updateComputerTarget(int32_t) {}
+// The three opponents are built empty with the program and live for the whole run.
+void createComputerOpponents() { resetComputerOpponents(); }
 
-void computerTarget(int32_t, float target[2])
+void resetComputerOpponents()
+{
+    for (int32_t p = 2; p <= 4; ++p) computerOpponent(p)->resetRoute();
+}
+
+void updateComputerTarget(int32_t player)
+{
+    AI* opponent = computerOpponent(player);
+    if (opponent && player <= kMaxPlayers) opponent->updateTarget(game.bodies.ball[player].node);
+}
+
+void computerTarget(int32_t player, float target[2])
 {
     target[0] = target[1] = 0;
-    if (!game.scene.flagpole) return;
-    const irr::core::vector3df cup = game.scene.flagpole->getPosition();
-    target[0] = cup.X;
-    target[1] = cup.Z;
+    const AI* opponent = computerOpponent(player);
+    if (!opponent) return;
+    target[0] = opponent->target().x;
+    target[1] = opponent->target().z;
 }

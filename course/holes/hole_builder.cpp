@@ -7,6 +7,7 @@
 #include "app/replay.h"
 #include "course/ball_and_putter.h"
 #include "course/blade.h"
+#include "course/holes/computer_routes.h"
 #include "course/holes/hole_table.h"
 #include "course/materials.h"
 #include "course/tree_collision.h"
@@ -328,7 +329,7 @@ void buildHole(const HoleDefinition& definition)
     loadFlySegment(definition.flyPath, 3);
     if (definition.hole > 0) {
         seedRandom();
-        if (definition.setupRoutes) definition.setupRoutes();
+        setupComputerRoutes(definition.hole);
     }
     setupMaterials();
 }

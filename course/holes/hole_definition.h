@@ -1,5 +1,5 @@
 // What makes one hole: its scenery in build order, its water meshes, its fly-over
-// path and its computer routes. Each hole file fills one of these; buildHole
+// path. Each hole file fills one of these; buildHole
 // (hole_builder.h) builds any of them in the same straight-line order.
 #pragma once
 
@@ -43,5 +43,4 @@ struct HoleDefinition {
     std::string pipesNormal = "pipesnormal.jpg";
     bool slickPipesFirst = false;      // hole 8 builds its slick pipes before its pipes
     bool flagAtFixedHeight = false;    // the practice flag flies at y = 2
-    void (*setupRoutes)() = nullptr;   // the computer opponents' routes and zones
 };

@@ -1,0 +1,182 @@
+// How a computer opponent follows its route: capture squares, trigger zones and
+// their latches, the home zone; and how hole 1 hands out its route variants.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <set>
+#include <utility>
+
+#include "app/game_state.h"
+#include "course/ai.h"
+#include "course/holes/computer_routes.h"
+
+namespace {
+
+// A ball scene node that only has a position.
+class BallNode : public irr::scene::ISceneNode {
+public:
+    BallNode() : ISceneNode(nullptr, nullptr) {}
+    void render() override {}
+    const irr::core::aabbox3df& getBoundingBox() const override { return box_; }
+    void at(float x, float y, float z) { setPosition({x, y, z}); }
+
+private:
+    irr::core::aabbox3df box_;
+};
+
+constexpr Waypoint kFar{90, 0, 90, 0};
+
+std::pair<float, float> target(const AI& ai) { return {ai.target().x, ai.target().z}; }
+
+TEST(ComputerRoute, TheCaptureSquareIsStrictAndRadiusZeroNeverCaptures)
+{
+    struct Case { float x, z; int32_t radius; bool captured; };
+    const Case cases[] = {
+        {12.0f, 10.0f, 2, false},   // on the right edge
+        {8.0f, 10.0f, 2, false},    // on the left edge
+        {10.0f, 12.0f, 2, false},   // on the far edge
+        {11.9f, 8.1f, 2, true},     // just inside a corner
+        {10.0f, 10.0f, 0, false},   // right on a radius-0 waypoint
+    };
+    for (const Case& c : cases) {
+        AI ai;
+        ai.setMainRoute({10, 0, 10, c.radius}, {20, 0, 30, 0}, kFar);
+        BallNode ball;
+        ball.at(c.x, 0, c.z);
+        ai.updateTarget(&ball);
+        EXPECT_EQ(ai.waypointIndex(), c.captured ? 2 : 1) << c.x << ", " << c.z << " r " << c.radius;
+        EXPECT_EQ(target(ai), c.captured ? std::make_pair(20.0f, 30.0f) : std::make_pair(10.0f, 10.0f));
+        EXPECT_EQ(ai.reached(), c.captured);
+    }
+}
+
+TEST(ComputerRoute, CapturesMoveTheQueueUpAndTheLastWaypointStays)
+{
+    AI ai;
+    ai.setMainRoute({0, 0, 5, 3}, {0, 0, 10, 3}, {0, 0, 20, 3});
+    BallNode ball;
+    for (float z : {5.0f, 10.0f, 20.0f, 20.0f}) {
+        ball.at(0, 0, z);
+        ai.updateTarget(&ball);
+    }
+    EXPECT_EQ(target(ai), std::make_pair(0.0f, 20.0f));
+    EXPECT_EQ(ai.waypointIndex(), 5);
+}
+
+TEST(ComputerRoute, ABallStayingInAZoneReinstallsItsRouteEverySecondFrame)
+{
+    AI ai;
+    ai.setMainRoute(kFar, kFar, kFar);
+    // The zone's first waypoint lies under the ball, so the next frame captures it.
+    ai.setZone(1, 5, -5, 5, -5, {{1, 0, 1, 4}, {40, 0, 40, 0}, kFar});
+    BallNode ball;
+    ball.at(0, 0, 0);
+    std::pair<float, float> seen[4];
+    for (auto& t : seen) {
+        ai.updateTarget(&ball);
+        t = target(ai);
+    }
+    EXPECT_EQ(seen[0], std::make_pair(1.0f, 1.0f));
+    EXPECT_EQ(seen[1], std::make_pair(40.0f, 40.0f));
+    EXPECT_EQ(seen[2], std::make_pair(1.0f, 1.0f));
+    EXPECT_EQ(seen[3], std::make_pair(40.0f, 40.0f));
+
+    // Out of the zone the route stays; a height zone also needs the ball inside its band.
+    ai.setHeightZone(11, 5, -5, 5, -5, 2, 1, {{-7, 0, -7, 0}, kFar, kFar});
+    ball.at(20, 0.5f, 20);
+    ai.updateTarget(&ball);
+    EXPECT_EQ(target(ai), std::make_pair(40.0f, 40.0f));
+    ai.setZone(1, 0, 0, 0, 0, {});
+    ball.at(0, 0.5f, 0);
+    ai.updateTarget(&ball);
+    EXPECT_EQ(target(ai), std::make_pair(40.0f, 40.0f)) << "below the band";
+    ball.at(0, 1.5f, 0);
+    ai.updateTarget(&ball);
+    EXPECT_EQ(target(ai), std::make_pair(-7.0f, -7.0f));
+}
+
+TEST(ComputerRoute, AZoneRouteKeepsTheRadiusOfTheLastQueuedWaypoint)
+{
+    AI ai;
+    ai.setMainRoute(kFar, kFar, {90, 0, 90, 6});
+    ai.setZone(2, 5, -5, 5, -5, {{0, 0, 10, 2}, {0, 0, 20, 2}, {0, 0, 30, 0}});
+    BallNode ball;
+    ball.at(0, 0, 0);
+    ai.updateTarget(&ball);  // zone 2 installs its route
+    for (float z : {10.0f, 20.0f, 27.0f}) {
+        ball.at(0, 0, z);
+        ai.updateTarget(&ball);
+    }
+    // The zone's last waypoint came with radius 0 but kept 6: the ball 3 short of it was captured.
+    EXPECT_EQ(ai.waypointIndex(), 4);
+}
+
+TEST(ComputerRoute, TheHomeZoneOnlyTakesOverOnceTheRouteIsReached)
+{
+    AI ai;
+    ai.setHomeZone(-5, 5, 5, -5, {{-30, 0, -30, 0}, kFar, kFar});
+    BallNode ball;
+    ball.at(0, 0, 0);
+    ai.setMainRoute({50, 0, 50, 2}, {60, 0, 60, 0}, kFar);
+    ai.updateTarget(&ball);
+    EXPECT_FALSE(ai.reached());
+    EXPECT_EQ(target(ai), std::make_pair(50.0f, 50.0f));
+
+    ai.setMainRoute({1, 0, 1, 2}, {60, 0, 60, 0}, kFar);  // captured at once: reached
+    ai.updateTarget(&ball);
+    EXPECT_EQ(target(ai), std::make_pair(-30.0f, -30.0f));
+
+    // Reached without a capture: the ball lies inside the square of the current waypoint.
+    ai.setMainRoute({50, 0, 50, 0}, kFar, kFar);
+    ai.setZone(1, 5, -5, 5, -5, {{0.5f, 0, 0.5f, 0}, kFar, kFar});
+    ai.updateTarget(&ball);
+    EXPECT_EQ(target(ai), std::make_pair(0.5f, 0.5f)) << "radius 0: not reached, home stays out";
+    ai.setZone(1, 5, -5, 5, -5, {{0.5f, 0, 0.5f, 1}, kFar, kFar});  // a new zone, its latch clear
+    ai.updateTarget(&ball);  // installs the radius-1 copy; the ball is inside its square
+    EXPECT_EQ(target(ai), std::make_pair(-30.0f, -30.0f));
+}
+
+TEST(ComputerRoute, ResetClearsRoutesAndZonesAndFarGatesNeverFire)
+{
+    AI ai;
+    ai.setMainRoute({3, 0, 4, 1}, kFar, kFar);
+    ai.setGateZones(-5, 5, 5, -5, 5, -5, 5, -5);
+    ai.setGateRoutes({{7, 0, 7, 0}, kFar, kFar}, {{8, 0, 8, 0}, kFar, kFar});
+    ai.pushGateZonesAway();
+    BallNode ball;
+    ball.at(0, 0, 0);
+    ai.updateTarget(&ball);
+    EXPECT_EQ(target(ai), std::make_pair(3.0f, 4.0f));
+    ai.resetRoute();
+    EXPECT_EQ(target(ai), std::make_pair(0.0f, 0.0f));
+    EXPECT_EQ(ai.waypointIndex(), 0);
+    EXPECT_EQ(ai.zone(0).xMax, 0.0f);
+}
+
+// Hole 1: hard always at the cup; easy at one of three points, the lay-up half the time.
+TEST(ComputerRoute, HoleOneDealsItsVariantsByDifficulty)
+{
+    const std::set<std::pair<float, float>> easyPoints = {{-1.6f, 25.7f}, {0, 16.1f}, {1.6f, 25.7f}};
+    const std::set<std::pair<float, float>> mediumPoints = {{0, 16.1f}, {0, 26.7f}};
+    int easyLayUps = 0, easyDeals = 0;
+    std::set<std::pair<float, float>> easySeen;
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        game.match.difficulty[2] = 1;
+        game.match.difficulty[3] = 2;
+        game.match.difficulty[4] = 3;
+        std::srand(seed);
+        setupComputerRoutes(1);
+        const auto easy = target(*computerOpponent(2));
+        EXPECT_TRUE(easyPoints.count(easy));
+        EXPECT_TRUE(mediumPoints.count(target(*computerOpponent(3))));
+        EXPECT_EQ(target(*computerOpponent(4)), std::make_pair(0.0f, 26.7f));
+        easySeen.insert(easy);
+        easyLayUps += easy == std::make_pair(0.0f, 16.1f);
+        ++easyDeals;
+    }
+    EXPECT_EQ(easySeen.size(), 3u);
+    EXPECT_NEAR(double(easyLayUps) / easyDeals, 0.5, 0.12);
+    game.match.difficulty[2] = game.match.difficulty[3] = game.match.difficulty[4] = 0;
+}
+
+}  // namespace
