@@ -17,8 +17,8 @@ constexpr FlySegment kFlyOver[3] = {
 
 HoleDefinition holeNine()
 {
-    const Placement mill = placed(1.5f, 2, 1.6f, 55);
-    const Placement home = placed(1.7f, -13, -0.4f, 14, -90);
+    const Placement mill = placed(1.5f, 2, 1.0f, 55);
+    const Placement home = placed(1.7f, -14, -0.4f, 12.5f, -90);
     HoleDefinition hole{kHole, {}, {}, kFlyOver};
     hole.scenery = {
         outhouse(placed(0.6f, 9, -0.8f, 2, 70)),

@@ -10,12 +10,15 @@ namespace {
 
 using town::PropKind;
 
-constexpr float kHigh = 1.6f;       // the high street and the causeway
+constexpr float kHigh = 1.0f;       // the high street, up the ramp
+constexpr float kYardZ = 10.0f;     // the yard's line, across to the ramp
 constexpr float kRampX = 15.0f;     // the ramp's line
 constexpr float kTopZ = 42.0f;      // the high street's line
-constexpr float kBackX = -13.0f;    // the way back down past the house
+constexpr float kBackX = -15.0f;    // the way back down past the house
 constexpr float kCupZ = 27.66f;
 constexpr float kTurn = 0.05f;      // cross slope of the banked corners, outside high
+constexpr float kGateLength = 2.2f;
+constexpr float kGateOffset = 0.5f * (5 - kGateLength);  // a gate's block against its wall
 
 course::HolePlan holeNinePlan()
 {
@@ -26,27 +29,32 @@ course::HolePlan holeNinePlan()
         .greens = {{
             .path = {
                 {.at = {0, -2.5f}, .width = 5},
-                {.at = {0, 4}, .width = 5},                                         // the tee box
-                {.at = {0, 12}, .width = 5, .bank = -kTurn, .corner = 4.5f},        // right, into the yard
-                {.at = {kRampX, 12}, .width = 5, .bank = kTurn, .corner = 4.5f},    // left, to the ramp
-                {.at = {kRampX, 19}, .width = 4.5f},                                // the ramp's foot
-                {.at = {kRampX, 29}, .width = 4.5f, .height = kHigh},
-                {.at = {kRampX, kTopZ}, .width = 5, .height = kHigh, .bank = kTurn, .corner = 5.5f},
-                {.at = {5, kTopZ}, .width = 3.6f, .height = kHigh},                 // the causeway
-                {.at = {-3, kTopZ}, .width = 4.2f},                                 // the drop
-                {.at = {kBackX, kTopZ}, .width = 5, .bank = kTurn, .corner = 5},
-                {.at = {kBackX, kCupZ}, .width = 5, .bank = kTurn, .corner = 4.5f},
-                {.at = {-5, kCupZ}, .width = 5},
+                {.at = {0, 1}, .width = 5},                                         // the tee box
+                {.at = {0, kYardZ}, .width = 5, .bank = -kTurn, .corner = 4.5f},    // right, into the yard
+                {.at = {kRampX, kYardZ}, .width = 5, .bank = kTurn, .corner = 4.5f},  // left, to the ramp
+                {.at = {kRampX, 21}, .width = 4.5f},                                // the ramp's foot
+                {.at = {kRampX, 31}, .width = 4.5f, .height = kHigh},
+                {.at = {kRampX, kTopZ}, .width = 5, .height = kHigh, .bank = kTurn, .corner = 5},
+                {.at = {5, kTopZ}, .width = 3.6f, .height = kHigh},                 // the lip of the drop
+                {.at = {-4, kTopZ}, .width = 4.5f},                                 // the foot of the drop
+                {.at = {kBackX, kTopZ}, .width = 5, .bank = kTurn, .corner = 4.5f},
+                {.at = {kBackX, kCupZ}, .width = 5, .corner = 4.5f},
+                {.at = {-4, kCupZ}, .width = 5},
                 {.at = {3.6f, kCupZ}, .width = 5},
             },
         }},
+        // a buffer across the outside of the top corner turns a hard putt along the high street instead of
+        // back down the ramp; the slalom down the way back: two gates from alternate walls
+        .blocks = {{.at = {14.45f, 41.45f}, .size = {3, 0.6f}, .yaw = 45},
+                   {.at = {kBackX - kGateOffset, 37}, .size = {kGateLength, 0.6f}},
+                   {.at = {kBackX + kGateOffset, 33.4f}, .size = {kGateLength, 0.6f}}},
         .terrain = {
             .level = -1.2f,
             .dunes = 0.8f,
             .apron = 4,
             .plots = {
-                {.at = {2, 55}, .radius = 8, .height = kHigh, .falloff = 6},     // the mill above the causeway
-                {.at = {-13, 14}, .radius = 7, .height = -0.4f, .falloff = 5},   // the house
+                {.at = {2, 55}, .radius = 8, .height = kHigh, .falloff = 6},     // the mill above the high street
+                {.at = {-14, 12.5f}, .radius = 7, .height = -0.4f, .falloff = 5},  // the house
                 {.at = {8, 21}, .radius = 5, .height = -0.6f, .falloff = 3},    // the water tower
                 {.at = {9, 2}, .radius = 2, .height = -0.8f, .falloff = 4},      // the outhouse
                 {.at = {-7.3f, 4.8f}, .radius = 2.5f, .height = -0.8f, .falloff = 3},  // the horse post and the trough
