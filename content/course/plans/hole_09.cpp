@@ -17,8 +17,6 @@ constexpr float kTopZ = 42.0f;      // the high street's line
 constexpr float kBackX = -15.0f;    // the way back down past the house
 constexpr float kCupZ = 27.66f;
 constexpr float kTurn = 0.05f;      // cross slope of the banked corners, outside high
-constexpr float kGateLength = 2.2f;
-constexpr float kGateOffset = 0.5f * (5 - kGateLength);  // a gate's block against its wall
 
 course::HolePlan holeNinePlan()
 {
@@ -44,10 +42,8 @@ course::HolePlan holeNinePlan()
             },
         }},
         // a buffer across the outside of the top corner turns a hard putt along the high street instead of
-        // back down the ramp; the slalom down the way back: two gates from alternate walls
-        .blocks = {{.at = {14.45f, 41.45f}, .size = {3, 0.6f}, .yaw = 45},
-                   {.at = {kBackX - kGateOffset, 37}, .size = {kGateLength, 0.6f}},
-                   {.at = {kBackX + kGateOffset, 33.4f}, .size = {kGateLength, 0.6f}}},
+        // back down the ramp
+        .blocks = {{.at = {14.45f, 41.45f}, .size = {3, 0.6f}, .yaw = 45}},
         .terrain = {
             .level = -1.2f,
             .dunes = 0.8f,
