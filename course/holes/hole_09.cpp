@@ -1,6 +1,5 @@
 // Hole 9, "Water Tower Loop": a par 5 once round the water tower, up the ramp to the
-// high street under the mill, along the causeway, down the drop and back past the
-// house to the cup.
+// high street under the mill, down the drop and back past the boarding house to the cup.
 #include "course/holes/hole_builder.h"
 #include "course/holes/scenery.h"
 

@@ -1,9 +1,10 @@
 // Hole 9, "Water Tower Loop": the front nine's long par 5, once round the town's
-// water tower. Up the tee box, right along the yard, left up the ramp to the high
-// street, round the banked corner at the top and along the narrow causeway under
-// the mill, then the drop back down to the tee's level, a banked turn past the house
-// and a last left turn to the cup, straight ahead of the tee but on the far side of
-// the tower.
+// water tower. Up the tee box and right into the yard, left up the ramp to the high
+// street under the stamp mill, round the banked corner at the top (a buffer on its
+// outside turns a hard putt along the street), over the narrow lip and down the drop
+// to the tee's level, round the banked turn past the boarding house and a last left
+// turn to the cup: straight ahead of the tee, but on the far side of the tower.
+// A firm putt from the top corner can ride the whole way round to the cup.
 #include "content/course/hole_plan.h"
 
 namespace {
@@ -41,9 +42,9 @@ course::HolePlan holeNinePlan()
                 {.at = {3.6f, kCupZ}, .width = 5},
             },
         }},
-        // a buffer across the outside of the top corner turns a hard putt along the high street instead of
-        // back down the ramp
-        .blocks = {{.at = {14.45f, 41.45f}, .size = {3, 0.6f}, .yaw = 45}},
+        // a buffer set against the outside of the top corner turns a hard putt along the high street instead
+        // of back down the ramp; it leaves no room behind it for a ball
+        .blocks = {{.at = {14.95f, 41.95f}, .size = {3.4f, 0.6f}, .yaw = 45}},
         .terrain = {
             .level = -1.2f,
             .dunes = 0.8f,
