@@ -4,7 +4,7 @@
 // outside turns a hard putt along the street), over the narrow lip and down the drop
 // to the tee's level, round the banked turn past the boarding house and a last left
 // turn to the cup: straight ahead of the tee, but on the far side of the tower.
-// A firm putt from the top corner can ride the whole way round to the cup.
+// A bold putt up the ramp rides over the drop and can run on round to the cup's leg.
 #include "content/course/hole_plan.h"
 
 namespace {
@@ -31,7 +31,7 @@ course::HolePlan holeNinePlan()
                 {.at = {0, 1}, .width = 5},                                         // the tee box
                 {.at = {0, kYardZ}, .width = 5, .bank = -kTurn, .corner = 4.5f},    // right, into the yard
                 {.at = {kRampX, kYardZ}, .width = 5, .bank = kTurn, .corner = 4.5f},  // left, to the ramp
-                {.at = {kRampX, 21}, .width = 4.5f},                                // the ramp's foot
+                {.at = {kRampX, 19}, .width = 4.5f},                                // the ramp's foot
                 {.at = {kRampX, 31}, .width = 4.5f, .height = kHigh},
                 {.at = {kRampX, kTopZ}, .width = 5, .height = kHigh, .bank = kTurn, .corner = 5},
                 {.at = {5, kTopZ}, .width = 3.6f, .height = kHigh},                 // the lip of the drop
