@@ -44,6 +44,7 @@ const Solution kSolutions[] = {
     {18, 3, {{0, 30}, {-132, 50}}},  // through the tunnel onto the platform, then past the blade and up to the cup
     {8, 4, {{-4, 110}, {128, 20}}},  // up onto the flume past the paddle, then down the chute into the cup
     {10, 2, {{0, 30}}},  // down the ramp, round the bend and through the mounds into the cup
+    {9, 5, {{0, 40}, {64, 80}, {-64, 70}, {-250, 100}, {-140, 25}}},  // yard, ramp, over the drop, round, in
 };
 
 void PrintTo(const Solution& solution, std::ostream* out) { *out << "hole " << solution.hole; }

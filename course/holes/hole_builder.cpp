@@ -352,6 +352,7 @@ HoleBuilder holeBuilder(int32_t hole)
     case 15: return buildHole15;
     case 16: return buildHole16;
     case 8: return buildHole8;
+    case 9: return buildHole9;
     case 10: return buildHole10;
     default: return nullptr;
     }
