@@ -352,6 +352,8 @@ HoleBuilder holeBuilder(int32_t hole)
     case 16: return buildHole16;
     case 8: return buildHole8;
     case 10: return buildHole10;
+    case 13: return buildHole13;
+    case 14: return buildHole14;
     default: return nullptr;
     }
 }

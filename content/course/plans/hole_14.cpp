@@ -59,6 +59,9 @@ course::HolePlan holeFourteenPlan()
             {.kind = PropKind::Brush, .at = {-19, 15}, .yaw = 80, .variant = 2},
             {.kind = PropKind::Brush, .at = {-9, -1}, .yaw = 150},
             {.kind = PropKind::Brush, .at = {-23, 6}, .yaw = 200, .variant = 1},
+            {.kind = PropKind::Wagon, .at = {-13, -5}, .yaw = 80, .variant = 1},
+            {.kind = PropKind::Fence, .at = {-22, 9}, .yaw = 90},
+            {.kind = PropKind::Fence, .at = {6.5f, 5}, .yaw = 90, .variant = 2},
             {.kind = PropKind::MineCart, .at = {-17, 16}, .yaw = 95},
         },
     };
