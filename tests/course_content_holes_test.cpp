@@ -72,6 +72,8 @@ const HoleCase kHoles[] = {
     {"hole18", 18, {-18.58f, 0, 20.207f}, -1.44f, {{0, 0}, {0, 5.3f}}},  // up to the tunnel's mouth
     {"hole8", 8, {27.66f, -2.12f, -0.29f}, -3.35f, {{0, 0}, {0, 6}, {0, 12}}, 2},  // up the ramp towards the flume
     {"hole10", 10, {-21.136f, -4.5f, 19.74f}, -4.3f, {{0, 0}, {0, 3}, {0, 10}}},  // onto the ramp down to the hollow
+    {"hole13", 13, {6.24f, -4, 42.72f}, -5.3f, {{0, 0}, {0, 6}, {-3.5f, 13}, {-3.5f, 17}, {0, 22.5f}, {0, 26}}, 2},  // to the flume
+    {"hole14", 14, {-13.108f, 0.5f, 7.624f}, -0.5f, {{0, 0}, {0, 2.5f}, {-5, 7.6f}, {-6.8f, 7.6f}}},  // into the yard
 };
 
 struct Triangle {

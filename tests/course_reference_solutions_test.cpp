@@ -42,6 +42,8 @@ const Solution kSolutions[] = {
     {18, 3, {{0, 30}, {-132, 50}}},  // through the tunnel onto the platform, then past the blade and up to the cup
     {8, 4, {{-4, 110}, {128, 20}, {0, 15}}},  // up onto the flume, under the paddle and down the chute, then in
     {10, 2, {{0, 30}}},  // down the ramp, round the bend and through the mounds into the cup
+    {13, 5, {{-16, 60}, {0, 20}, {144, 55}}},  // through the bends to the flume's mouth, down it into the hairpin, past the gate
+    {14, 3, {{-36, 40}, {-166, 60}, {-36, 25}}},  // into the yard, through the gate and up the step, then in
 };
 
 void PrintTo(const Solution& solution, std::ostream* out) { *out << "hole " << solution.hole; }

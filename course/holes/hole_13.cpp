@@ -9,9 +9,9 @@ constexpr int32_t kHole = 13;
 
 // target, start, axis, direction, end
 constexpr FlySegment kFlyOver[3] = {
-    {{-2, 0, 16}, {7, 6, -10}, 2, 0, {0, 0, 12}},
-    {{0, -3, 33}, {14, 6, 20}, 2, 0, {0, 0, 34}},
-    {{6.24, -4, 42.72}, {-10, 3, 46}, 0, 0, {-2, 0, 0}},
+    {{-2, 0, 14}, {6, 5, -12}, 2, 0, {0, 0, 10}},        // the tee and the snaking upper green
+    {{0, -2, 28}, {14, 7, 8}, 2, 0, {0, 0, 40}},         // along its side, over the flume to the low ground
+    {{6.24, -4, 42.72}, {6.8, 3, 64}, 2, 1, {0, 0, 50}},  // round behind the hairpin and down the last leg to the cup
 };
 
 HoleDefinition holeThirteen()

@@ -9,9 +9,9 @@ constexpr int32_t kHole = 14;
 
 // target, start, axis, direction, end
 constexpr FlySegment kFlyOver[3] = {
-    {{-4, 0, 8}, {6, 5, -10}, 2, 0, {0, 0, 0}},
-    {{-8, 0, 7.6}, {4, 6, 20}, 0, 1, {-12, 0, 0}},
-    {{-13.108, 0.5, 7.624}, {-13, 5, -8}, 2, 0, {0, 0, 0}},
+    {{-4, 0, 8}, {6, 5, -14}, 2, 0, {0, 0, 0}},              // the tee box and the turn into the yard
+    {{-8, 0, 7.6}, {4, 6, 20}, 0, 1, {-12, 0, 0}},           // across the yard to the row of crates
+    {{-13.108, 0.5, 7.624}, {-32, 5, 7.6}, 0, 0, {-20, 0, 0}},  // in from behind the loading tier to the cup
 };
 
 HoleDefinition holeFourteen()

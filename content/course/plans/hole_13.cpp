@@ -1,8 +1,10 @@
 // Hole 13, "The Flume": a long par 5 that drops through a pipe to the low ground.
 // The upper green snakes left and back right to a narrowing funnel; at its end a
 // mouth in the wall takes the ball into the flume, which falls four units and throws
-// it out onto the lower green. There a banked turn to the right leads to the cup.
-// Miss the mouth and the ball rests against the end wall for another go.
+// it out onto the lower green. The flume's pace carries the ball up the low ground
+// into a banked hairpin to the right; from there the last leg runs back down past a
+// sluice gate to the cup, with the end wall behind it. Miss the mouth and the ball
+// rests against the end wall for another go; too firm and the flume spits it back.
 #include "content/course/hole_plan.h"
 
 namespace {
