@@ -9,7 +9,7 @@ constexpr int32_t kHole = 13;
 
 // target, start, axis, direction, end
 constexpr FlySegment kFlyOver[3] = {
-    {{-2, 0, 14}, {6, 5, -12}, 2, 0, {0, 0, 10}},        // the tee and the snaking upper green
+    {{-2, 0, 14}, {2.5, 6, -12}, 2, 0, {0, 0, 10}},      // the tee and the snaking upper green
     {{0, -2, 28}, {14, 7, 8}, 2, 0, {0, 0, 40}},         // along its side, over the flume to the low ground
     {{6.24, -4, 42.72}, {6.8, 3, 64}, 2, 1, {0, 0, 50}},  // round behind the hairpin and down the last leg to the cup
 };
