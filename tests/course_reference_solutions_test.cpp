@@ -45,6 +45,8 @@ const Solution kSolutions[] = {
     {8, 4, {{-4, 110}, {128, 20}}},  // up onto the flume past the paddle, then down the chute into the cup
     {10, 2, {{0, 30}}},  // down the ramp, round the bend and through the mounds into the cup
     {9, 5, {{0, 40}, {64, 80}, {-64, 70}, {-250, 100}, {-140, 25}}},  // yard, ramp, over the drop, round, in
+    {13, 5, {{-16, 60}, {0, 20}, {144, 55}}},  // through the bends to the flume's mouth, down it into the hairpin, past the gate
+    {14, 3, {{-36, 40}, {-166, 60}, {-36, 25}}},  // into the yard, through the gate and up the step, then in
 };
 
 void PrintTo(const Solution& solution, std::ostream* out) { *out << "hole " << solution.hole; }

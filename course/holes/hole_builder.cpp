@@ -354,6 +354,8 @@ HoleBuilder holeBuilder(int32_t hole)
     case 8: return buildHole8;
     case 9: return buildHole9;
     case 10: return buildHole10;
+    case 13: return buildHole13;
+    case 14: return buildHole14;
     default: return nullptr;
     }
 }

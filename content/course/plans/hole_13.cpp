@@ -1,8 +1,10 @@
 // Hole 13, "The Flume": a long par 5 that drops through a pipe to the low ground.
 // The upper green snakes left and back right to a narrowing funnel; at its end a
 // mouth in the wall takes the ball into the flume, which falls four units and throws
-// it out onto the lower green. There a banked turn to the right leads to the cup.
-// Miss the mouth and the ball rests against the end wall for another go.
+// it out onto the lower green. The flume's pace carries the ball up the low ground
+// into a banked hairpin to the right; from there the last leg runs back down past a
+// sluice gate to the cup, with the end wall behind it. Miss the mouth and the ball
+// rests against the end wall for another go; too firm and the flume spits it back.
 #include "content/course/hole_plan.h"
 
 namespace {
@@ -11,6 +13,8 @@ using town::PropKind;
 
 constexpr float kLow = -4;          // the lower green's height
 constexpr float kPipeRadius = 0.45f;
+constexpr float kCupLegX = 6.8f;    // the last leg, down to the cup
+constexpr float kHairpin = kCupLegX / 2 - 0.05f;
 
 course::HolePlan holeThirteenPlan()
 {
@@ -33,13 +37,15 @@ course::HolePlan holeThirteenPlan()
             {
                 .path = {
                     {.at = {0, 33}, .width = 4, .height = kLow},
-                    {.at = {0, 35}, .width = 4.5f, .height = kLow},
-                    {.at = {0, 43}, .width = 4.5f, .height = kLow, .corner = 4},
-                    {.at = {11.5f, 43}, .width = 4.5f, .height = kLow},
+                    {.at = {0, 36}, .width = 4, .height = kLow},
+                    {.at = {0, 50}, .width = 4.4f, .height = kLow, .bank = -0.05f, .corner = kHairpin},
+                    {.at = {kCupLegX, 50}, .width = 4.6f, .height = kLow, .corner = kHairpin},
+                    {.at = {kCupLegX, 38}, .width = 4.6f, .height = kLow},
                 },
                 .gaps = {{.side = course::Side::Start, .from = -0.6f, .to = 0.6f}},
             },
         },
+        .blocks = {{.at = {kCupLegX, 46.5f}, .size = {1.8f, 0.5f}}},  // the sluice gate across the last leg
         .terrain = {
             .level = -5.2f,
             .dunes = 0.8f,
@@ -47,6 +53,7 @@ course::HolePlan holeThirteenPlan()
             .plots = {
                 {.at = {0, 10}, .radius = 9, .height = -1, .falloff = 8},   // the bench the upper green stands on
                 {.at = {-12, 38}, .radius = 3.5f, .height = -4.5f, .falloff = 6},  // the water tank
+                {.at = {-7.5f, 7.5f}, .radius = 1.5f, .height = -1, .falloff = 4},  // the horse post
             },
             .seed = 1313,
             .look = {.tint = {0.95f, 0.9f, 0.86f, 1}, .pebbles = 160, .seed = 113},
@@ -59,14 +66,17 @@ course::HolePlan holeThirteenPlan()
             {.kind = PropKind::Cactus, .at = {6, -4}, .yaw = 30},
             {.kind = PropKind::Cactus, .at = {-9, 19}, .yaw = 100, .scale = 1.2f, .variant = 1},
             {.kind = PropKind::Cactus, .at = {15, 36}, .yaw = 220, .variant = 2},
-            {.kind = PropKind::Cactus, .at = {-5, 50}, .yaw = 300, .scale = 1.1f, .variant = 3},
+            {.kind = PropKind::Cactus, .at = {-7, 50}, .yaw = 300, .scale = 1.1f, .variant = 3},
             {.kind = PropKind::Cactus, .at = {9, 24}, .yaw = 60, .scale = 1.3f, .variant = 2},
             {.kind = PropKind::Brush, .at = {-4.5f, 1}},
             {.kind = PropKind::Brush, .at = {4.5f, 20}, .yaw = 40, .variant = 1},
             {.kind = PropKind::Brush, .at = {-4, 33}, .yaw = 80, .variant = 2},
-            {.kind = PropKind::Brush, .at = {10, 49}, .yaw = 150},
+            {.kind = PropKind::Brush, .at = {13, 50}, .yaw = 150},
             {.kind = PropKind::Brush, .at = {16, 45}, .yaw = 200, .variant = 1},
             {.kind = PropKind::Brush, .at = {-8, 10}, .yaw = 260, .variant = 2},
+            {.kind = PropKind::Wagon, .at = {7.5f, 6}, .yaw = 160},
+            {.kind = PropKind::Fence, .at = {-6.5f, 24}, .yaw = 60},
+            {.kind = PropKind::Fence, .at = {3, 57}, .variant = 1},
             {.kind = PropKind::MineCart, .at = {14, 30}, .yaw = 20},
             {.kind = PropKind::WaterContainer, .at = {-12, 38}, .yaw = 90, .variant = 2},
         },

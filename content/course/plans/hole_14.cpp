@@ -1,8 +1,9 @@
 // Hole 14, "The Wagon Yard": a short par 3 that turns left into the freight yard.
 // From the tee box the green swings into a wide, crowned yard; a row of brick crates
-// stands across it with one gate, and beyond the gate a step climbs to the loading
-// tier where the cup is. The straight line from the tee meets a crate: play to the
-// yard first, then through the gate with enough pace to climb the step.
+// stands across it with one narrow gate, on the inside of the turn, and beyond the
+// gate a step climbs to the loading tier where the cup is. A putt that rides round
+// the outside wall meets the long crate: play to the yard first, then through the
+// gate with enough pace to climb the step.
 #include "content/course/hole_plan.h"
 
 namespace {
@@ -29,8 +30,8 @@ course::HolePlan holeFourteenPlan()
             },
         }},
         .blocks = {
-            {.at = {kGateX, 5.1f}, .size = {0.8f, 2.6f}},
-            {.at = {kGateX, 10.1f}, .size = {0.8f, 2.6f}},
+            {.at = {kGateX, 4.55f}, .size = {0.8f, 1.5f}},
+            {.at = {kGateX, 9.1f}, .size = {0.8f, 4.6f}},
         },
         .terrain = {
             .level = -1.4f,
@@ -50,15 +51,18 @@ course::HolePlan holeFourteenPlan()
             {.kind = PropKind::Box, .at = {-16, 0}, .yaw = -25, .variant = 1},
             {.kind = PropKind::Box, .at = {6, 2}, .yaw = 40, .variant = 2},
             {.kind = PropKind::WagonWheels, .at = {-4, 15}, .yaw = -70},
-            {.kind = PropKind::Cactus, .at = {-6, -4}, .yaw = 30},
+            {.kind = PropKind::Cactus, .at = {-8, -7}, .yaw = 30},
             {.kind = PropKind::Cactus, .at = {9, 16}, .yaw = 100, .scale = 1.2f, .variant = 1},
             {.kind = PropKind::Cactus, .at = {-25, 12}, .yaw = 220, .variant = 2},
-            {.kind = PropKind::Cactus, .at = {7, -9}, .yaw = 60, .scale = 1.3f, .variant = 3},
+            {.kind = PropKind::Cactus, .at = {11, -13}, .yaw = 60, .scale = 1.3f, .variant = 3},
             {.kind = PropKind::Brush, .at = {4.5f, -2}},
             {.kind = PropKind::Brush, .at = {-2, 14}, .yaw = 40, .variant = 1},
             {.kind = PropKind::Brush, .at = {-19, 15}, .yaw = 80, .variant = 2},
             {.kind = PropKind::Brush, .at = {-9, -1}, .yaw = 150},
             {.kind = PropKind::Brush, .at = {-23, 6}, .yaw = 200, .variant = 1},
+            {.kind = PropKind::Wagon, .at = {-13, -5}, .yaw = 80, .variant = 1},
+            {.kind = PropKind::Fence, .at = {-22, 9}, .yaw = 90},
+            {.kind = PropKind::Fence, .at = {6.5f, 5}, .yaw = 90, .variant = 2},
             {.kind = PropKind::MineCart, .at = {-17, 16}, .yaw = 95},
         },
     };
