@@ -6,6 +6,8 @@
 
 #include "course/newton_internal.h"
 
+#include <BulletCollision/CollisionShapes/btTriangleShape.h>
+
 namespace {
 
 constexpr float kNoHit = 1.2f;                // NewtonCollisionRayCast's "nothing hit"
@@ -110,15 +112,52 @@ void destroyCollision(NewtonCollision* collision)
     delete collision;
 }
 
+namespace {
+
+// Whether the point of the triangle nearest the sphere's centre lies on one of the mesh's
+// open edges (an edge no other triangle shares), such as the green's rim round the cup.
+constexpr btScalar kLevelFloor = 0.95f;  // the up component of a floor that is nearly level, like the green round a cup
+
+bool touchesOpenEdge(const btCollisionObjectWrapper* meshWrap, int partId, int index, const btVector3& centre)
+{
+    const auto* triangle = static_cast<const btTriangleShape*>(meshWrap->getCollisionShape());
+    const auto* tree = dynamic_cast<const btBvhTriangleMeshShape*>(meshWrap->getCollisionObject()->getCollisionShape());
+    const btTriangleInfoMap* map = tree ? tree->getTriangleInfoMap() : nullptr;
+    const btHashInt key((partId << (31 - MAX_NUM_PARTS_IN_BITS)) | index);  // the key the edge tables are built with
+    const btTriangleInfo* info = map ? map->find(key) : nullptr;
+    if (!info) return false;
+    const btTransform& world = meshWrap->getWorldTransform();
+    const btVector3 v[3] = {world * triangle->m_vertices1[0], world * triangle->m_vertices1[1],
+                            world * triangle->m_vertices1[2]};
+    const btVector3 normal = (v[1] - v[0]).cross(v[2] - v[0]).normalized();
+    if (normal.y() < kLevelFloor) return false;  // walls, chutes and pipe mouths keep the edge fix
+    const btScalar angles[3] = {info->m_edgeV0V1Angle, info->m_edgeV1V2Angle, info->m_edgeV2V0Angle};
+    constexpr btScalar kOutside = 1e-4f;
+    for (int e = 0; e < 3; ++e) {
+        const btVector3& a = v[e];
+        const btVector3& b = v[(e + 1) % 3];
+        const btScalar beyond = (b - a).cross(normal).dot(centre - a);  // > 0: the centre lies past this edge
+        if (beyond > kOutside * (b - a).length() && angles[e] >= SIMD_2_PI - 0.01f) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool adjustMeshContact(btManifoldPoint& point, const btCollisionObjectWrapper* wrap0, int partId0, int index0,
                        const btCollisionObjectWrapper* wrap1, int partId1, int index1)
 {
     const bool meshIsA = wrap0->getCollisionShape()->getShapeType() == TRIANGLE_SHAPE_PROXYTYPE;
     const bool meshIsB = wrap1->getCollisionShape()->getShapeType() == TRIANGLE_SHAPE_PROXYTYPE;
     if (meshIsA == meshIsB) return false;
+    const btCollisionObjectWrapper* other = meshIsA ? wrap1 : wrap0;
+    // Over an open edge the contact keeps its true normal: the edge fix would turn it to the
+    // face's and hold a ball hanging over the cup's rim up on a ledge that is not there.
+    if (sphereOf(other) && touchesOpenEdge(meshIsA ? wrap0 : wrap1, meshIsA ? partId0 : partId1,
+                                           meshIsA ? index0 : index1, other->getWorldTransform().getOrigin()))
+        return false;
     if (meshIsA) btAdjustInternalEdgeContacts(point, wrap0, wrap1, partId0, index0);
     else btAdjustInternalEdgeContacts(point, wrap1, wrap0, partId1, index1);
-    const btCollisionObjectWrapper* other = meshIsA ? wrap1 : wrap0;
     if (sphereOf(other)) rebuildSpherePoint(point, other, !meshIsA, wrap0, wrap1);
     return false;
 }

@@ -33,7 +33,7 @@ const Solution kSolutions[] = {
     {1, 2, {{-5, 50}, {13, 28}}},  // left of the block, then back to the cup
     {2, 2, {{6, 60}, {0, 65}}},    // to the foot of the ramp, then up it
     {3, 3, {{4, 90}, {20, 12}}},   // round the hairpin to the end wall, then a tap-in
-    {4, 3, {{0, 40}, {7, 26}, {48, 12}}},  // into the chute, past the pit prop, then in
+    {4, 3, {{0, 40}, {2, 23}, {-34, 7}}},  // into the chute, past the pit prop, then in
     {5, 3, {{-10, 60}, {-42, 40}}},  // into the pipe round the mill's gate, then round the bend
     {6, 3, {{0, 25}, {1, 31}}},      // down the road to the hollow, then up onto the square
     {7, 3, {{0, 50}, {0, 15}}},      // round the pond and down the bank, then a short putt
@@ -43,7 +43,7 @@ const Solution kSolutions[] = {
     {15, 4, {{0, 25}, {85, 55}, {168, 30}, {156, 12}}},  // to the bend, down the race, past the mill stone, in
     {16, 5, {{0, 50}, {-145, 70}, {-118, 80}, {-9, 6}}},  // into the wagon yard, to the foot of the climb, up onto the mesa, in
     {18, 3, {{0, 30}, {-132, 50}}},  // through the tunnel onto the platform, then past the blade and up to the cup
-    {8, 4, {{-4, 110}, {128, 20}}},  // up onto the flume past the paddle, then down the chute into the cup
+    {8, 4, {{-2, 110}, {140, 17}, {-44, 12}}},  // up onto the flume, past the paddle and down the chute, then in
     {10, 2, {{0, 30}}},  // down the ramp, round the bend and through the mounds into the cup
     {9, 5, {{0, 40}, {64, 80}, {-64, 70}, {-250, 100}, {-140, 25}}},  // yard, ramp, over the drop, round, in
     {13, 5, {{-16, 60}, {0, 20}, {120, 55}}},  // through the bends to the flume's mouth, down it into the hairpin, past the gate
