@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kSeats = "easy medium hard";
 constexpr const char* kSkipFlyOver = "frames 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 600\nframes 2\n";
-constexpr const char* kGiveUp = "key ESCAPE down\nframes 1\nkey ESCAPE up\nframes 2\nkey F down\nframes 1\nkey F up\n";
+constexpr const char* kGiveUp = kGiveUpKeys;
 constexpr int kHoleFrames = 40000;  // far more than eighteen strokes need
 constexpr int kEasy = 1, kMedium = 2, kHard = 3;  // seats 2, 3, 4
 constexpr int kStrokeLimitOver = 4;               // a hole ends for a player at par + 4

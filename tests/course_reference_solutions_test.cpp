@@ -141,8 +141,8 @@ struct MatchRange {
 // in a different place one frame of the pattern later): given up in the full matches.
 const std::set<int> kLinesNotYetSteady = {9};
 
-const std::string kGiveUpHole = "frames 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 3000\nframes 2\n"
-                                "key ESCAPE down\nframes 1\nkey ESCAPE up\nframes 2\nkey F down\nframes 1\nkey F up\n";
+const std::string kGiveUpHole =
+    std::string("frames 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 3000\nframes 2\n") + kGiveUpKeys;
 constexpr int kGiveUpOverPar = 4;
 
 const MatchRange kRanges[] = {

@@ -31,6 +31,10 @@ struct GameRun {
 };
 
 // Runs `tallowick --replay SCRIPT --dump FILE [extra]` with Bin/ as working directory.
+// Script lines: player 1 gives up the hole (ESCAPE opens the quit dialog, F gives up).
+inline constexpr const char* kGiveUpKeys =
+    "key ESCAPE down\nframes 1\nkey ESCAPE up\nframes 2\nkey F down\nframes 1\nkey F up\n";
+
 GameRun runScript(const RunTree& tree, const std::string& script, const std::string& extraArguments = "");
 
 std::string readFile(const std::string& path);
