@@ -121,8 +121,9 @@ constexpr btScalar kLevelFloor = 0.95f;  // the up component of a floor that is 
 bool touchesOpenEdge(const btCollisionObjectWrapper* meshWrap, int partId, int index, const btVector3& centre)
 {
     const auto* triangle = static_cast<const btTriangleShape*>(meshWrap->getCollisionShape());
-    const auto* tree = dynamic_cast<const btBvhTriangleMeshShape*>(meshWrap->getCollisionObject()->getCollisionShape());
-    const btTriangleInfoMap* map = tree ? tree->getTriangleInfoMap() : nullptr;
+    const btCollisionShape* shape = meshWrap->getCollisionObject()->getCollisionShape();
+    if (shape->getShapeType() != TRIANGLE_MESH_SHAPE_PROXYTYPE) return false;
+    const btTriangleInfoMap* map = static_cast<const btBvhTriangleMeshShape*>(shape)->getTriangleInfoMap();
     const btHashInt key((partId << (31 - MAX_NUM_PARTS_IN_BITS)) | index);  // the key the edge tables are built with
     const btTriangleInfo* info = map ? map->find(key) : nullptr;
     if (!info) return false;
