@@ -25,9 +25,14 @@ bool MyEventReceiver::OnEvent(const SEvent& event)
             lastMouseEvent = event.MouseInput.Event;
             return false;
         }
-        // Key codes outside the table are ignored rather than written past it.
-        if (event.KeyInput.Key >= 0 && event.KeyInput.Key < kKeyCount)
-            keyIsDown[event.KeyInput.Key] = event.KeyInput.PressedDown;
+        {
+            // Key codes outside the table are ignored rather than written past it. The code is read
+            // as a plain integer: one outside the enumeration's range is no valid EKEY_CODE to load.
+            int32_t code = 0;
+            static_assert(sizeof code == sizeof event.KeyInput.Key);
+            std::memcpy(&code, &event.KeyInput.Key, sizeof code);
+            if (code >= 0 && code < kKeyCount) keyIsDown[code] = event.KeyInput.PressedDown;
+        }
         return false;
     case irr::EET_GUI_EVENT:
         return event.GUIEvent.EventType == irr::gui::EGET_BUTTON_CLICKED &&

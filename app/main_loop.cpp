@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/frame_pacing.h"
 #include "app/game_state.h"
 #include "app/hole_loading.h"
 #include "app/replay.h"
@@ -77,6 +78,7 @@ void runMainLoop()
         runPlayerSetupAndStart();
         updateCaption();
         afterPass();
+        framePacingPass();
     }
     replayFinish();
 }

@@ -520,12 +520,13 @@ void afterPass()
 {
     ++passIndex;
     Clock::time_point now = Clock::now();
-    replay.passMs.push_back(std::chrono::duration<double, std::milli>(now - replay.passStart).count());
     if (!replay.active) {
         pace();
         replay.passStart = Clock::now();
         return;
     }
+    // Only a scripted run keeps its pass times (for its closing line): in play they would pile up for hours.
+    replay.passMs.push_back(std::chrono::duration<double, std::milli>(now - replay.passStart).count());
     replay.passStart = now;
     ++replay.frame;
     replay.timeRemainder += 1000;

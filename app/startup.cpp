@@ -171,6 +171,10 @@ bool startUp()
     std::cout << "-----------------------------------" << std::endl;
     std::cout << "" << std::endl;
     readOptions(probe);
+    // The probe has done its work (the settings file and the video modes): the game window is a device of its own.
+    probe->drop();
+    game.engine.device = nullptr;
+    game.engine.fileSystem = nullptr;
 
     std::cout << "\n-- Rendering Engine Initializing --\n" << std::endl;
     static MyEventReceiver receiver;

@@ -24,3 +24,16 @@ if [[ ! -f "$build_dir/CMakeCache.txt" ]]; then
   cmake -S "$root" -B "$build_dir" -DCMAKE_BUILD_TYPE="$build_type"
 fi
 cmake --build "$build_dir" -j"$(nproc)"
+
+# --sanitized (test.sh): also a build with AddressSanitizer and UndefinedBehaviorSanitizer
+# of the game and a selection of tests, in build-asan/, reading the Contents/ generated above.
+if [[ "${1:-}" == "--sanitized" ]]; then
+  asan_dir=${ASAN_BUILD_DIR:-$root/build-asan}
+  if [[ ! -f "$asan_dir/CMakeCache.txt" ]]; then
+    launcher=()
+    command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+    cmake -S "$root" -B "$asan_dir" -DCMAKE_BUILD_TYPE=Release -DTALLOWICK_SANITIZE=ON \
+      -DTALLOWICK_CONTENTS="$build_dir/game/Contents" "${launcher[@]}"
+  fi
+  cmake --build "$asan_dir" -j"$(nproc)"
+fi

@@ -3,10 +3,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 namespace fs = std::filesystem;
 
@@ -59,6 +62,67 @@ GameRun runScript(const RunTree& tree, const std::string& script, const std::str
     for (std::string line; std::getline(dumps, line);)
         if (!line.empty()) run.dumps.push_back(line);
     return run;
+}
+
+RunningGame startScript(const RunTree& tree, const std::string& script, const std::string& extraArguments)
+{
+    const std::string scriptPath = tree.path("script.txt");
+    const std::string dumpPath = tree.path("dump.jsonl");
+    std::ofstream(scriptPath, std::ios::trunc) << script;
+    std::remove(dumpPath.c_str());
+    // exec: the pid is the game's own, not a shell's.
+    const std::string command = "cd '" + tree.path("Bin") + "' && exec '" + TALLOWICK_EXE + "' --replay '" +
+                                scriptPath + "' --dump '" + dumpPath + "' " + extraArguments + " >'" +
+                                tree.path("stdout.txt") + "' 2>'" + tree.path("stderr.txt") + "'";
+    RunningGame game;
+    game.pid = fork();
+    if (game.pid == 0) {
+        execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    return game;
+}
+
+std::vector<std::string> dumpsSoFar(const RunTree& tree)
+{
+    std::vector<std::string> dumps;
+    std::istringstream lines(readFile(tree.path("dump.jsonl")));
+    // A line still being written has no newline yet: only whole lines count.
+    for (std::string line; std::getline(lines, line) && !lines.eof();)
+        if (!line.empty()) dumps.push_back(line);
+    return dumps;
+}
+
+GameRun finishScript(const RunTree& tree, RunningGame& game, double seconds)
+{
+    GameRun run;
+    int raw = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+    bool ended = false;
+    while (!ended && std::chrono::steady_clock::now() < deadline) {
+        ended = waitpid(game.pid, &raw, WNOHANG) == game.pid;
+        if (!ended) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    if (!ended) {
+        kill(game.pid, SIGKILL);
+        waitpid(game.pid, &raw, 0);
+    }
+    game.pid = -1;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+    run.out = readFile(tree.path("stdout.txt"));
+    run.err = readFile(tree.path("stderr.txt"));
+    std::istringstream dumps(readFile(tree.path("dump.jsonl")));
+    for (std::string line; std::getline(dumps, line);)
+        if (!line.empty()) run.dumps.push_back(line);
+    return run;
+}
+
+long processStatusKb(int pid, const std::string& field)
+{
+    std::istringstream status(readFile("/proc/" + std::to_string(pid) + "/status"));
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(field, 0) == 0) return std::strtol(line.c_str() + field.size(), nullptr, 10);
+    return -1;
 }
 
 namespace {

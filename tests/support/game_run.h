@@ -44,3 +44,16 @@ std::string jsonValue(const std::string& json, const std::string& key);
 double jsonNumber(const std::string& json, const std::string& key);
 // Element i (0-based) of a JSON array value.
 std::string jsonElement(const std::string& array, size_t index);
+
+// A game started in the background on a script, for tests that act on it while it runs
+// (closing its window, reading its memory). finishScript collects it like runScript.
+struct RunningGame {
+    int pid = -1;
+};
+RunningGame startScript(const RunTree& tree, const std::string& script, const std::string& extraArguments = "");
+// The dump lines written so far.
+std::vector<std::string> dumpsSoFar(const RunTree& tree);
+// Waits up to `seconds` for the game to end (killing it after that: status 137) and reads what it wrote.
+GameRun finishScript(const RunTree& tree, RunningGame& game, double seconds);
+// A "VmRSS:"-style line of /proc/PID/status, in kB (-1 when unreadable).
+long processStatusKb(int pid, const std::string& field);
