@@ -150,9 +150,28 @@ const HoleRoutes kHoleRoutes[] = {
                                   {4, 10.05f, 4.95f, 18.4f, 1.55f, to(at(7.5f, -2.25f), at(18.99f, 7.26f))},
                                   {5, 21.8f, 16.2f, 13.8f, -3.8f, to(at(18.99f, 7.26f), at(18.99f, 7.26f))}}},
              at(-0.1f, 16.66f), at(18.99f, 7.26f)),
-    // Holes 13 and 14: no builders yet, so no routes.
-    {.hole = 13, .slots = {}},
-    {.hole = 14, .slots = {}},
+    // Hole 13: off the wall into the flume's mouth, then straight through it into the hairpin,
+    // past the sluice gate on the side the ball lies and into the cup.
+    withLine(HoleRoutes{.hole = 13,
+                        .slots = {kMainSlot, 5, 6, 7, 8, 9, 15, 16, 17},
+                        .zones = {{1, 1.3f, -1.3f, 27.2f, 23.5f, to(at(0, 40), at(6.24f, 42.72f))},
+                                  {2, 2.8f, -6, 23.5f, 3.5f, to(at(0, 40), at(6.24f, 42.72f))},
+                                  {3, 2.5f, -2.5f, 47, 31, to(at(4.5f, 55), at(6.24f, 42.72f))},
+                                  {4, 6.8f, -2.5f, 53, 47, to(at(4.5f, 34), at(6.24f, 42.72f))},
+                                  {5, 9.5f, 4.2f, 47, 37, to(at(6.24f, 42.72f), at(6.24f, 42.72f))},
+                                  {11, 9.5f, 6.8f, 53, 47, to(at(8.4f, 36), at(6.24f, 42.72f)), -3, -4.5f}}},
+             at(8.05f, 57.3f), at(6.24f, 42.72f)),
+    // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
+    // short of the yard plays on into it, one in the yard's far corners back to its middle.
+    withLine(HoleRoutes{.hole = 14,
+                        .slots = range({}, 5, 14),
+                        .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
+                                  {2, 2.8f, -2.8f, 3.5f, 0.7f, to(at(-3.4f, 4.4f), at(-13.11f, 7.62f))},
+                                  {3, 2.8f, -7.4f, 12, 3.5f, to(at(-9.91f, 5.06f), at(-13.11f, 7.62f))},
+                                  {4, -2.8f, -7.4f, 3.5f, 1.5f, to(at(-10, 8.2f), at(-13.11f, 7.62f))},
+                                  {5, -4, -7.4f, 12, 8.5f, to(at(-5.5f, 6.5f), at(-13.11f, 7.62f))},
+                                  {6, -8.2f, -21, 12, 3, to(at(-13.11f, 7.62f), at(-13.11f, 7.62f))}}},
+             at(-3.25f, 3.38f), at(-13.11f, 7.62f)),
     withLine(HoleRoutes{.hole = 15,
                         .slots = range({}, 5, 13),
                         .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
@@ -197,9 +216,6 @@ const HoleRoutes kHoleRoutes[] = {
                                   {6, -15.68f, -21.48f, 27.5f, 12.26f, to(at(-18.58f, 20.21f), at(-18.58f, 20.21f))}}},
              at(-3.94f, 23.24f), at(-18.58f, 20.21f)),
 };
-// END TABLE
-// END TABLE
-// END TABLE
 // END TABLE
 
 const HoleRoutes* holeRoutes(int32_t hole)
