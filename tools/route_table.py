@@ -176,6 +176,25 @@ HAND = {
                                   {5, 9.5f, 4.2f, 47, 37, to(at(6.24f, 42.72f), at(6.24f, 42.72f))},
                                   {11, 9.5f, 6.8f, 53, 47, to(at(8.4f, 36), at(6.24f, 42.72f)), -3, -4.5f}}},
              at(8.05f, 57.3f), at(6.24f, 42.72f)),""",
+4: """    // Hole 4: into the chute, along the gulch floor to the corner, then round the pit prop from
+    // the corner's far side, or at the cup from anywhere past it or beside it.
+    withLine(HoleRoutes{.hole = 4,
+                        .slots = range({}, 5, 11),
+                        .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
+                                  {2, 2.8f, -2.8f, 10.45f, 3.5f, to(at(0, 15.25f), at(-18.55f, 48.3f))},
+                                  {3, 2.55f, -2.55f, 22.55f, 10.45f, to(at(0, 21.75f), at(-18.55f, 48.3f))},
+                                  {4, 0.55f, -5.95f, 42.55f, 37.45f, to(at(-10.75f, 40), at(-18.55f, 48.3f))},
+                                  {5, -5.95f, -15.5f, 43.05f, 36.95f, to(at(-20.94f, 40), at(-18.55f, 48.3f))},
+                                  {6, -15.5f, -21.6f, 55.05f, 36.95f, to(at(-18.55f, 48.3f), at(-18.55f, 48.3f))},
+                                  {7, -18.8f, -21.6f, 45.9f, 36.95f, to(at(-17.92f, 63.74f), at(-18.55f, 48.3f))}}},
+             at(-0.41f, 31.14f), at(-18.55f, 48.3f)),""",
+8: """    // Hole 8: up the bank and round onto the flume, past the paddle and down the chute, then the
+    // cup; a ball left on the flume plays on down it.
+    withLine(HoleRoutes{.hole = 8,
+                        .slots = range({kMainSlot, kHomeSlot}, 5, 6),
+                        .zones = {{1, 31.66f, 23.66f, 3.71f, -4.29f, to(at(27.66f, -0.29f), at(27.66f, -0.29f))},
+                                  {2, 25, 9.5f, 21.3f, 17.5f, to(at(28, 19), at(27.66f, -0.29f))}}},
+             at(-5.27f, 44.94f), at(27.66f, -0.29f)),""",
 14: """    // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
     // short of the yard plays on into it, one in the yard's far corners back to its middle.
     withLine(HoleRoutes{.hole = 14,

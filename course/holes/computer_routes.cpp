@@ -95,6 +95,8 @@ const HoleRoutes kHoleRoutes[] = {
                         .slots = range({kMainSlot}, 5, 6),
                         .zones = {{1, 19.9f, 13.9f, -6.5f, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))}}},
              at(-0.6f, 50), at(17.05f, -7.24f)),
+    // Hole 4: into the chute, along the gulch floor to the corner, then round the pit prop from
+    // the corner's far side, or at the cup from anywhere past it or beside it.
     withLine(HoleRoutes{.hole = 4,
                         .slots = range({}, 5, 11),
                         .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
@@ -102,7 +104,8 @@ const HoleRoutes kHoleRoutes[] = {
                                   {3, 2.55f, -2.55f, 22.55f, 10.45f, to(at(0, 21.75f), at(-18.55f, 48.3f))},
                                   {4, 0.55f, -5.95f, 42.55f, 37.45f, to(at(-10.75f, 40), at(-18.55f, 48.3f))},
                                   {5, -5.95f, -15.5f, 43.05f, 36.95f, to(at(-20.94f, 40), at(-18.55f, 48.3f))},
-                                  {6, -15.5f, -21.6f, 55.05f, 36.95f, to(at(-17.92f, 63.74f), at(-18.55f, 48.3f))}}},
+                                  {6, -15.5f, -21.6f, 55.05f, 36.95f, to(at(-18.55f, 48.3f), at(-18.55f, 48.3f))},
+                                  {7, -18.8f, -21.6f, 45.9f, 36.95f, to(at(-17.92f, 63.74f), at(-18.55f, 48.3f))}}},
              at(-0.41f, 31.14f), at(-18.55f, 48.3f)),
     withLine(HoleRoutes{.hole = 5,
                         .slots = range({kMainSlot}, 5, 6),
@@ -120,9 +123,12 @@ const HoleRoutes kHoleRoutes[] = {
                         .slots = range({kMainSlot}, 5, 6),
                         .zones = {{1, 22, 14, 27.9f, 19.9f, to(at(18, 23.9f), at(18, 23.9f))}}},
              at(-0.78f, 20.49f), at(18, 23.9f)),
+    // Hole 8: up the bank and round onto the flume, past the paddle and down the chute, then the
+    // cup; a ball left on the flume plays on down it.
     withLine(HoleRoutes{.hole = 8,
                         .slots = range({kMainSlot, kHomeSlot}, 5, 6),
-                        .zones = {{1, 31.66f, 23.66f, 3.71f, -4.29f, to(at(27.66f, -0.29f), at(27.66f, -0.29f))}}},
+                        .zones = {{1, 31.66f, 23.66f, 3.71f, -4.29f, to(at(27.66f, -0.29f), at(27.66f, -0.29f))},
+                                  {2, 25, 9.5f, 21.3f, 17.5f, to(at(28, 19), at(27.66f, -0.29f))}}},
              at(-5.27f, 44.94f), at(27.66f, -0.29f)),
     // Hole 9: no builder yet, so no routes.
     {.hole = 9, .slots = {}},
