@@ -195,6 +195,26 @@ HAND = {
                         .zones = {{1, 31.66f, 23.66f, 3.71f, -4.29f, to(at(27.66f, -0.29f), at(27.66f, -0.29f))},
                                   {2, 25, 9.5f, 21.3f, 17.5f, to(at(28, 19), at(27.66f, -0.29f))}}},
              at(-5.27f, 44.94f), at(27.66f, -0.29f)),""",
+16: """    // Hole 16: up the ramp, along the wagon yard, up the climb and along the mesa to the cup;
+    // a ball at the top of the climb or on the mesa putts at the cup.
+    withLine(HoleRoutes{.hole = 16,
+                        .slots = range({}, 5, 12),
+                        .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
+                                  {2, 2.8f, -2.8f, 8.2f, 3.5f, to(at(0, 12.5f), at(0, -7.22f))},
+                                  {3, 2.8f, -2.8f, 18.2f, 8.2f, to(at(0, 23.5f), at(0, -7.22f))},
+                                  {4, 2.8f, -14.2f, 23.8f, 18.2f, to(at(-37.64f, 12.05f), at(0, -7.22f))},
+                                  {5, -14.2f, -19.8f, 23.8f, 9.55f, to(at(-15.12f, -18.17f), at(0, -7.22f))},
+                                  {6, -13.95f, -20.05f, 9.55f, -4.17f, to(at(-17, -9.03f), at(0, -7.22f))},
+                                  {7, 0.97f, -2.03f, -4.88f, -7.88f, to(at(-0.24f, -7.51f), at(0, -7.22f))},
+                                  {8, -2.03f, -20.05f, -4.17f, -12, to(at(0, -7.22f), at(0, -7.22f))}}},
+             at(-0.07f, 20.45f), at(0, -7.22f)),""",
+6: """    // Hole 6: down the road into the hollow, then straight up onto the square at the cup.
+    withLine(HoleRoutes{.hole = 6,
+                        .slots = range({kMainSlot, kGateBoxSlot, kGateRouteSlot}, 5, 6),
+                        .zones = {{1, -15.88f, -21.88f, 17.94f, 11.94f, to(at(-17, 4.5f), at(-17.1f, 8.7f))},
+                                  {2, -13.1f, -21.1f, 11.94f, 4.7f, to(at(-17.1f, 8.7f), at(-17.1f, 8.7f))}},
+                        .gatesAway = true},
+             at(-19.16f, 15.2f), at(-17.1f, 8.7f)),""",
 14: """    // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
     // short of the yard plays on into it, one in the yard's far corners back to its middle.
     withLine(HoleRoutes{.hole = 14,
@@ -209,12 +229,8 @@ HAND = {
 }
 
 # Hand changes after the boxes are drawn: hole 12's first hairpin split in two, its inner half
-# aimed down the second leg, and the foot of that leg (cut away by the boxes above) put back;
-# on hole 16 the mesa round the cup aims at the cup.
+# aimed down the second leg, and the foot of that leg (cut away by the boxes above) put back.
 EDITS = [
-    ("{7, 0.97f, -2.03f, -4.88f, -7.88f, to(at(-0.24f, -7.51f), at(0, -7.22f))}",
-     "{7, 0.97f, -2.03f, -4.88f, -7.88f, to(at(-0.24f, -7.51f), at(0, -7.22f))},\n"
-     "                                  {8, -2.03f, -13.9f, -2, -12, to(at(0, -7.22f), at(0, -7.22f))}"),
     ("{3, 10.05f, -2.55f, 27.55f, 18.4f, to(at(15.8f, 24.39f), at(18.99f, 7.26f))},",
      "{3, 4.95f, -2.55f, 27.55f, 18.4f, to(at(15.8f, 24.39f), at(18.99f, 7.26f))},\n"
      "                                  {6, 10.05f, 4.95f, 27.55f, 18.4f, to(at(5.57f, -10.61f), at(18.99f, 7.26f))},\n"

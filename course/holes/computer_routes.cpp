@@ -113,9 +113,10 @@ const HoleRoutes kHoleRoutes[] = {
                                   {2, -1.82f, -9.82f, 31.5f, 23.5f, to(at(-5.82f, 27.5f), at(-5.82f, 27.5f))}},
                         .gatesAway = true},
              at(-2.1f, 34.43f), at(-5.82f, 27.5f)),
+    // Hole 6: down the road into the hollow, then straight up onto the square at the cup.
     withLine(HoleRoutes{.hole = 6,
                         .slots = range({kMainSlot, kGateBoxSlot, kGateRouteSlot}, 5, 6),
-                        .zones = {{1, -15.88f, -21.88f, 17.94f, 11.94f, to(at(-10.38f, 49.8f), at(-17.1f, 8.7f))},
+                        .zones = {{1, -15.88f, -21.88f, 17.94f, 11.94f, to(at(-17, 4.5f), at(-17.1f, 8.7f))},
                                   {2, -13.1f, -21.1f, 11.94f, 4.7f, to(at(-17.1f, 8.7f), at(-17.1f, 8.7f))}},
                         .gatesAway = true},
              at(-19.16f, 15.2f), at(-17.1f, 8.7f)),
@@ -189,6 +190,8 @@ const HoleRoutes kHoleRoutes[] = {
                                   {7, 23.3f, 16.7f, 6.3f, -3.2f, to(at(22.8f, -13.71f), at(20.02f, -9.34f))},
                                   {8, 24.02f, 16.02f, -5.34f, -13.34f, to(at(20.02f, -9.34f), at(20.02f, -9.34f))}}},
              at(-0.43f, 10.19f), at(20.02f, -9.34f)),
+    // Hole 16: up the ramp, along the wagon yard, up the climb and along the mesa to the cup;
+    // a ball at the top of the climb or on the mesa putts at the cup.
     withLine(HoleRoutes{.hole = 16,
                         .slots = range({}, 5, 12),
                         .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
@@ -198,7 +201,7 @@ const HoleRoutes kHoleRoutes[] = {
                                   {5, -14.2f, -19.8f, 23.8f, 9.55f, to(at(-15.12f, -18.17f), at(0, -7.22f))},
                                   {6, -13.95f, -20.05f, 9.55f, -4.17f, to(at(-17, -9.03f), at(0, -7.22f))},
                                   {7, 0.97f, -2.03f, -4.88f, -7.88f, to(at(-0.24f, -7.51f), at(0, -7.22f))},
-                                  {8, -2.03f, -13.9f, -2, -12, to(at(0, -7.22f), at(0, -7.22f))}}},
+                                  {8, -2.03f, -20.05f, -4.17f, -12, to(at(0, -7.22f), at(0, -7.22f))}}},
              at(-0.07f, 20.45f), at(0, -7.22f)),
     withLine(HoleRoutes{.hole = 17,
                         .slots = range({kMainSlot}, 5, 14),
