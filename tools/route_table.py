@@ -215,6 +215,11 @@ HAND = {
                                   {2, -13.1f, -21.1f, 11.94f, 4.7f, to(at(-17.1f, 8.7f), at(-17.1f, 8.7f))}},
                         .gatesAway = true},
              at(-19.16f, 15.2f), at(-17.1f, 8.7f)),""",
+3: """    // Hole 3: round the hairpin to the end wall, then the cup from anywhere on the lower green.
+    withLine(HoleRoutes{.hole = 3,
+                        .slots = range({kMainSlot}, 5, 6),
+                        .zones = {{1, 20.3f, 13.8f, -1, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))}}},
+             at(-0.6f, 50), at(17.05f, -7.24f)),""",
 14: """    // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
     // short of the yard plays on into it, one in the yard's far corners back to its middle.
     withLine(HoleRoutes{.hole = 14,
@@ -250,7 +255,8 @@ def generate(seqs):
            "     .medium = {to(at(0, 16.1f, 3), at(0, 26.7f, 0, 0.76f)), to(at(0, 16.1f, 3), at(0, 26.7f, 0, 0.76f)),",
            "                to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)), to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f))},",
            "     .hard = to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)),",
-           "     .gatesAway = true},"]
+           "     .gatesAway = true,",
+           "     .fromEachSeat = false},"]
     for h in ORDER:
         if h == 9:
             out += ["    // Hole 9: no builder yet, so no routes.", "    {.hole = 9, .slots = {}},"]; continue

@@ -7,6 +7,7 @@
 
 #include "app/game_state.h"
 #include "course/ai.h"
+#include "course/ball_and_putter.h"
 
 namespace {
 
@@ -35,7 +36,13 @@ struct HoleRoutes {
     float gateBoxes[8] = {};     // A: x min, x max, z max, z min; B: x max, x min, z max, z min
     Route gateA = {}, gateB = {};
     ZoneRow home = {};           // home box as x max, x min, z max, z min
+    bool fromEachSeat = true;    // the hard line's first target moves with the seat's spot on the tee
 };
+
+// The hard lines were laid from the spot of seat 4 on a tee of four; a hard computer in
+// another seat putts its first stroke parallel to its line from its own spot. Easy and
+// medium aim their variants as they are, which spreads their balls over the green.
+constexpr float kLineTeeX = -1.5f;
 
 constexpr Waypoint at(float x, float z, int32_t radius = 0, float y = 0) { return {x, y, z, radius}; }
 
@@ -62,8 +69,12 @@ Waypoint besideOf(Waypoint t, float degrees)
     return {t.x * c + t.z * s, t.y, t.z * c - t.x * s, t.radius};
 }
 
+// On a hole without zones a first target beside the cup gives way to the cup once the ball lies near it.
+constexpr int32_t kNearTheCup = 3;
+
 HoleRoutes withLine(HoleRoutes row, Waypoint line, Waypoint cup)
 {
+    if (row.zones.empty()) line.radius = kNearTheCup;
     const Waypoint easy[kDraws] = {shortOf(line, 0.75f), besideOf(line, -3), besideOf(line, 3), shortOf(line, 0.9f)};
     const Waypoint medium[kDraws] = {shortOf(line, 0.9f), line, besideOf(line, 2), line};
     for (int32_t r = 0; r < kDraws; ++r) {
@@ -86,14 +97,16 @@ const HoleRoutes kHoleRoutes[] = {
      .medium = {to(at(0, 16.1f, 3), at(0, 26.7f, 0, 0.76f)), to(at(0, 16.1f, 3), at(0, 26.7f, 0, 0.76f)),
                 to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)), to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f))},
      .hard = to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)),
-     .gatesAway = true},
+     .gatesAway = true,
+     .fromEachSeat = false},
     withLine(HoleRoutes{.hole = 2,
                         .slots = {kMainSlot, kGateRouteSlot},
                         .gatesAway = true},
              at(0, 32), at(0, 32)),
+    // Hole 3: round the hairpin to the end wall, then the cup from anywhere on the lower green.
     withLine(HoleRoutes{.hole = 3,
                         .slots = range({kMainSlot}, 5, 6),
-                        .zones = {{1, 19.9f, 13.9f, -6.5f, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))}}},
+                        .zones = {{1, 20.3f, 13.8f, -1, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))}}},
              at(-0.6f, 50), at(17.05f, -7.24f)),
     // Hole 4: into the chute, along the gulch floor to the corner, then round the pit prop from
     // the corner's far side, or at the cup from anywhere past it or beside it.
@@ -248,11 +261,19 @@ bool hasSlot(const HoleRoutes& routes, int32_t slot)
     return false;
 }
 
-const Route& firstRoute(const HoleRoutes& routes, int32_t difficulty)
+Route firstRoute(const HoleRoutes& routes, int32_t difficulty, int32_t player)
 {
-    if (difficulty == kHard) return routes.hard;
-    const int32_t r = std::rand() % kDraws + 1;
-    return (difficulty == kEasy ? routes.easy : routes.medium)[r - 1];
+    if (difficulty != kHard) {
+        const int32_t r = std::rand() % kDraws + 1;
+        return (difficulty == kEasy ? routes.easy : routes.medium)[r - 1];
+    }
+    Route first = routes.hard;
+    if (routes.fromEachSeat) {
+        float tee[3];
+        ballStartPosition(game.match.playerCount, player, tee);
+        first.current.x += tee[0] - kLineTeeX;
+    }
+    return first;
 }
 
 void setZoneSlot(AI& ai, const HoleRoutes& routes, int32_t zone, const Route& first)
@@ -291,6 +312,6 @@ void setupComputerRoutes(int32_t hole)
     for (int32_t p = 2; p <= kMaxPlayers; ++p) {
         const int32_t difficulty = game.match.difficulty[p];
         if (difficulty < kEasy || difficulty > kHard) continue;
-        setupOpponent(*computerOpponent(p), *routes, firstRoute(*routes, difficulty));
+        setupOpponent(*computerOpponent(p), *routes, firstRoute(*routes, difficulty, p));
     }
 }
