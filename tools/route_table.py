@@ -215,12 +215,12 @@ HAND = {
                                   {2, -13.1f, -21.1f, 11.94f, 4.7f, to(at(-17.1f, 8.7f), at(-17.1f, 8.7f))}},
                         .gatesAway = true},
              at(-19.16f, 15.2f), at(-17.1f, 8.7f)),""",
-3: """    // Hole 3: round the hairpin to the end wall, then the cup from anywhere on the lower green;
-    // a ball left in the far leg plays on down it.
+3: """    // Hole 3: round the hairpin to the end wall, then the cup from the far leg or the lower green;
+    // a ball left at the top of the hairpin plays on round it.
     withLine(HoleRoutes{.hole = 3,
                         .slots = range({kMainSlot}, 5, 6),
-                        .zones = {{1, 20.3f, 13.8f, -1, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))},
-                                  {2, 20.5f, 13.8f, 24, -1, to(at(15, -5), at(17.05f, -7.24f))}}},
+                        .zones = {{1, 20.5f, 13.8f, 15, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))},
+                                  {2, 13.8f, -3, 26, 13, to(at(24, 21), at(17.05f, -7.24f))}}},
              at(-0.6f, 50), at(17.05f, -7.24f)),""",
 14: """    // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
     // short of the yard plays on into it, one in the yard's far corners back to its middle.

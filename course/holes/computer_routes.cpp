@@ -103,12 +103,12 @@ const HoleRoutes kHoleRoutes[] = {
                         .slots = {kMainSlot, kGateRouteSlot},
                         .gatesAway = true},
              at(0, 32), at(0, 32)),
-    // Hole 3: round the hairpin to the end wall, then the cup from anywhere on the lower green;
-    // a ball left in the far leg plays on down it.
+    // Hole 3: round the hairpin to the end wall, then the cup from the far leg or the lower green;
+    // a ball left at the top of the hairpin plays on round it.
     withLine(HoleRoutes{.hole = 3,
                         .slots = range({kMainSlot}, 5, 6),
-                        .zones = {{1, 20.3f, 13.8f, -1, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))},
-                                  {2, 20.5f, 13.8f, 24, -1, to(at(15, -5), at(17.05f, -7.24f))}}},
+                        .zones = {{1, 20.5f, 13.8f, 15, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))},
+                                  {2, 13.8f, -3, 26, 13, to(at(24, 21), at(17.05f, -7.24f))}}},
              at(-0.6f, 50), at(17.05f, -7.24f)),
     // Hole 4: into the chute, along the gulch floor to the corner, then round the pit prop from
     // the corner's far side, or at the cup from anywhere past it or beside it.
