@@ -196,7 +196,8 @@ HAND = {
                                   {2, 25, 9.5f, 21.3f, 17.5f, to(at(28, 19), at(27.66f, -0.29f))}}},
              at(-5.27f, 44.94f), at(27.66f, -0.29f)),""",
 16: """    // Hole 16: up the ramp, along the wagon yard, up the climb and along the mesa to the cup;
-    // a ball at the top of the climb or on the mesa putts at the cup.
+    // a ball at the yard's near end plays along it, away from its open edge; one at the top of
+    // the climb or on the mesa putts at the cup.
     withLine(HoleRoutes{.hole = 16,
                         .slots = range({}, 5, 12),
                         .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
@@ -205,8 +206,8 @@ HAND = {
                                   {4, 2.8f, -14.2f, 23.8f, 18.2f, to(at(-37.64f, 12.05f), at(0, -7.22f))},
                                   {5, -14.2f, -19.8f, 23.8f, 9.55f, to(at(-15.12f, -18.17f), at(0, -7.22f))},
                                   {6, -13.95f, -20.05f, 9.55f, -4.17f, to(at(-17, -9.03f), at(0, -7.22f))},
-                                  {7, 0.97f, -2.03f, -4.88f, -7.88f, to(at(-0.24f, -7.51f), at(0, -7.22f))},
-                                  {8, -2.03f, -20.05f, -4.17f, -12, to(at(0, -7.22f), at(0, -7.22f))}}},
+                                  {7, 2.8f, -7.5f, 23.8f, 18.2f, to(at(-30, 24), at(0, -7.22f))},
+                                  {8, 3.5f, -20.05f, -4.17f, -12, to(at(0, -7.22f), at(0, -7.22f))}}},
              at(-0.07f, 20.45f), at(0, -7.22f)),""",
 6: """    // Hole 6: down the road into the hollow, then straight up onto the square at the cup.
     withLine(HoleRoutes{.hole = 6,

@@ -75,7 +75,7 @@ constexpr int32_t kNearTheCup = 3;
 HoleRoutes withLine(HoleRoutes row, Waypoint line, Waypoint cup)
 {
     if (row.zones.empty()) line.radius = kNearTheCup;
-    const Waypoint easy[kDraws] = {shortOf(line, 0.75f), besideOf(line, -3), besideOf(line, 3), shortOf(line, 0.9f)};
+    const Waypoint easy[kDraws] = {shortOf(line, 0.65f), besideOf(line, -4), besideOf(line, 4), shortOf(line, 0.85f)};
     const Waypoint medium[kDraws] = {shortOf(line, 0.9f), line, besideOf(line, 2), line};
     for (int32_t r = 0; r < kDraws; ++r) {
         row.easy[r] = to(easy[r], cup);
@@ -206,7 +206,8 @@ const HoleRoutes kHoleRoutes[] = {
                                   {8, 24.02f, 16.02f, -5.34f, -13.34f, to(at(20.02f, -9.34f), at(20.02f, -9.34f))}}},
              at(-0.43f, 10.19f), at(20.02f, -9.34f)),
     // Hole 16: up the ramp, along the wagon yard, up the climb and along the mesa to the cup;
-    // a ball at the top of the climb or on the mesa putts at the cup.
+    // a ball at the yard's near end plays along it, away from its open edge; one at the top of
+    // the climb or on the mesa putts at the cup.
     withLine(HoleRoutes{.hole = 16,
                         .slots = range({}, 5, 12),
                         .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
@@ -215,8 +216,8 @@ const HoleRoutes kHoleRoutes[] = {
                                   {4, 2.8f, -14.2f, 23.8f, 18.2f, to(at(-37.64f, 12.05f), at(0, -7.22f))},
                                   {5, -14.2f, -19.8f, 23.8f, 9.55f, to(at(-15.12f, -18.17f), at(0, -7.22f))},
                                   {6, -13.95f, -20.05f, 9.55f, -4.17f, to(at(-17, -9.03f), at(0, -7.22f))},
-                                  {7, 0.97f, -2.03f, -4.88f, -7.88f, to(at(-0.24f, -7.51f), at(0, -7.22f))},
-                                  {8, -2.03f, -20.05f, -4.17f, -12, to(at(0, -7.22f), at(0, -7.22f))}}},
+                                  {7, 2.8f, -7.5f, 23.8f, 18.2f, to(at(-30, 24), at(0, -7.22f))},
+                                  {8, 3.5f, -20.05f, -4.17f, -12, to(at(0, -7.22f), at(0, -7.22f))}}},
              at(-0.07f, 20.45f), at(0, -7.22f)),
     withLine(HoleRoutes{.hole = 17,
                         .slots = range({kMainSlot}, 5, 14),
