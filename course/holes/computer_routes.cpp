@@ -231,13 +231,15 @@ const HoleRoutes kHoleRoutes[] = {
                                   {8, -14.42f, -20.02f, 7.8f, 1.8f, to(at(-17.22f, -2.5f), at(-17.22f, -5.27f))},
                                   {9, -13.22f, -21.22f, -1.27f, -9.27f, to(at(-17.22f, -5.27f), at(-17.22f, -5.27f))}}},
              at(-2.5f, 28.68f), at(-17.22f, -5.27f)),
+    // Hole 18: through the tunnel onto the platform, past the blade and up to the cup; the putt
+    // along the platform goes firmly, to spend less time under the blade.
     withLine(HoleRoutes{.hole = 18,
                         .slots = range({}, 5, 11),
                         .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
                                   {2, 2.8f, -2.8f, 8.1f, 3.5f, to(at(0, 11), at(-18.58f, 20.21f))},
                                   {3, 1.9f, -1.9f, 13.26f, 8.1f, to(at(0, 16.45f), at(-18.58f, 20.21f))},
                                   {4, 1.9f, -6.54f, 17.06f, 13.26f, to(at(-25.69f, 11.35f), at(-18.58f, 20.21f))},
-                                  {5, -6.54f, -15.68f, 17.46f, 12.86f, to(at(-20.37f, 15.16f), at(-18.58f, 20.21f))},
+                                  {5, -6.54f, -15.68f, 17.46f, 12.86f, to(at(-25, 16), at(-18.58f, 20.21f))},
                                   {6, -15.68f, -21.48f, 27.5f, 12.26f, to(at(-18.58f, 20.21f), at(-18.58f, 20.21f))}}},
              at(-3.94f, 23.24f), at(-18.58f, 20.21f)),
 };
