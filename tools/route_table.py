@@ -6,6 +6,8 @@ found (its printed output, one file or more; later files win per hole).
 Zones follow each green's centre line (content/course/plans), one box per stretch,
 each aimed a little past the stretch's end; the box that holds a rest of the hard
 line aims at that line's next target instead; a box round the cup aims at the cup.
+Holes in HAND are written as given there (laid with computer_lab.py plan, search
+and trace), whatever the plans and the lines say.
 
   route_table.py convert_output.txt [more.txt ...]
 """
@@ -269,8 +271,7 @@ def generate(seqs):
            "     .medium = {to(at(0, 16.1f, 3), at(0, 26.7f, 0, 0.76f)), to(at(0, 16.1f, 3), at(0, 26.7f, 0, 0.76f)),",
            "                to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)), to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f))},",
            "     .hard = to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)),",
-           "     .gatesAway = true,",
-           "     .fromEachSeat = false},"]
+           "     .gatesAway = true},"]
     for h in ORDER:
         if h == 9:
             out += ["    // Hole 9: no builder yet, so no routes.", "    {.hole = 9, .slots = {}},"]; continue

@@ -7,7 +7,6 @@
 
 #include "app/game_state.h"
 #include "course/ai.h"
-#include "course/ball_and_putter.h"
 
 namespace {
 
@@ -36,13 +35,7 @@ struct HoleRoutes {
     float gateBoxes[8] = {};     // A: x min, x max, z max, z min; B: x max, x min, z max, z min
     Route gateA = {}, gateB = {};
     ZoneRow home = {};           // home box as x max, x min, z max, z min
-    bool fromEachSeat = true;    // the hard line's first target moves with the seat's spot on the tee
 };
-
-// The hard lines were laid from the spot of seat 4 on a tee of four; a hard computer in
-// another seat putts its first stroke parallel to its line from its own spot. Easy and
-// medium aim their variants as they are, which spreads their balls over the green.
-constexpr float kLineTeeX = -1.5f;
 
 constexpr Waypoint at(float x, float z, int32_t radius = 0, float y = 0) { return {x, y, z, radius}; }
 
@@ -97,8 +90,7 @@ const HoleRoutes kHoleRoutes[] = {
      .medium = {to(at(0, 16.1f, 3), at(0, 26.7f, 0, 0.76f)), to(at(0, 16.1f, 3), at(0, 26.7f, 0, 0.76f)),
                 to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)), to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f))},
      .hard = to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)),
-     .gatesAway = true,
-     .fromEachSeat = false},
+     .gatesAway = true},
     withLine(HoleRoutes{.hole = 2,
                         .slots = {kMainSlot, kGateRouteSlot},
                         .gatesAway = true},
@@ -266,19 +258,11 @@ bool hasSlot(const HoleRoutes& routes, int32_t slot)
     return false;
 }
 
-Route firstRoute(const HoleRoutes& routes, int32_t difficulty, int32_t player)
+const Route& firstRoute(const HoleRoutes& routes, int32_t difficulty)
 {
-    if (difficulty != kHard) {
-        const int32_t r = std::rand() % kDraws + 1;
-        return (difficulty == kEasy ? routes.easy : routes.medium)[r - 1];
-    }
-    Route first = routes.hard;
-    if (routes.fromEachSeat) {
-        float tee[3];
-        ballStartPosition(game.match.playerCount, player, tee);
-        first.current.x += tee[0] - kLineTeeX;
-    }
-    return first;
+    if (difficulty == kHard) return routes.hard;
+    const int32_t r = std::rand() % kDraws + 1;
+    return (difficulty == kEasy ? routes.easy : routes.medium)[r - 1];
 }
 
 void setZoneSlot(AI& ai, const HoleRoutes& routes, int32_t zone, const Route& first)
@@ -317,6 +301,6 @@ void setupComputerRoutes(int32_t hole)
     for (int32_t p = 2; p <= kMaxPlayers; ++p) {
         const int32_t difficulty = game.match.difficulty[p];
         if (difficulty < kEasy || difficulty > kHard) continue;
-        setupOpponent(*computerOpponent(p), *routes, firstRoute(*routes, difficulty, p));
+        setupOpponent(*computerOpponent(p), *routes, firstRoute(*routes, difficulty));
     }
 }
