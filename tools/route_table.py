@@ -236,6 +236,15 @@ HAND = {
                                   {5, -6.54f, -15.68f, 17.46f, 12.86f, to(at(-25, 16), at(-18.58f, 20.21f))},
                                   {6, -15.68f, -21.48f, 27.5f, 12.26f, to(at(-18.58f, 20.21f), at(-18.58f, 20.21f))}}},
              at(-3.94f, 23.24f), at(-18.58f, 20.21f)),""",
+11: """    // Hole 11: into the dip below the step, up it below the trough's stand, then the cup.
+    withLine(HoleRoutes{.hole = 11,
+                        .slots = range({kMainSlot}, 5, 13),
+                        .zones = {{1, 2.8f, -2.8f, 4.2f, 3.5f, to(at(0, 9.38f), at(-18.76f, 23.04f))},
+                                  {2, 2.8f, 2.55f, 25.8f, 4.2f, to(at(0, 27), at(-18.76f, 23.04f))},
+                                  {3, 2.55f, -6.95f, 25.55f, 20.45f, to(at(-11.88f, 23), at(-18.76f, 23.04f))},
+                                  {4, -6.95f, -11.2f, 25.55f, 20.45f, to(at(-24, 20.5f), at(-18.76f, 23.04f))},
+                                  {5, -11.2f, -25.3f, 25.8f, 20.2f, to(at(-18.76f, 23.04f), at(-18.76f, 23.04f))}}},
+             at(-18.76f, 23.04f), at(-18.76f, 23.04f)),""",
 14: """    // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
     // short of the yard plays on into it, one in the yard's far corners back to its middle.
     withLine(HoleRoutes{.hole = 14,
