@@ -177,15 +177,18 @@ const HoleRoutes kHoleRoutes[] = {
                                   {11, 9.5f, 6.8f, 53, 47, to(at(8.4f, 36), at(6.24f, 42.72f)), -3, -4.5f}}},
              at(8.05f, 57.3f), at(6.24f, 42.72f)),
     // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
-    // short of the yard plays on into it, one in the yard's far corners back to its middle.
+    // short of the yard plays on into it, one in the yard's far corners back to its middle. The
+    // gate is narrow: the yard's near and far halves aim through it along their own lines.
     withLine(HoleRoutes{.hole = 14,
                         .slots = range({}, 5, 14),
                         .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
                                   {2, 2.8f, -2.8f, 3.5f, 0.7f, to(at(-3.4f, 4.4f), at(-13.11f, 7.62f))},
-                                  {3, 2.8f, -7.4f, 12, 3.5f, to(at(-9.91f, 5.06f), at(-13.11f, 7.62f))},
+                                  {3, 2.8f, -4.5f, 12, 3.5f, to(at(-11, 5.5f), at(-13.11f, 7.62f))},
                                   {4, -2.8f, -7.4f, 3.5f, 1.5f, to(at(-10, 8.2f), at(-13.11f, 7.62f))},
                                   {5, -4, -7.4f, 12, 8.5f, to(at(-5.5f, 6.5f), at(-13.11f, 7.62f))},
-                                  {6, -8.2f, -21, 12, 3, to(at(-13.11f, 7.62f), at(-13.11f, 7.62f))}}},
+                                  {6, -8.2f, -21, 12, 3, to(at(-13.11f, 7.62f), at(-13.11f, 7.62f))},
+                                  {7, -4.5f, -7.4f, 8.5f, 3.5f, to(at(-9.91f, 5.06f), at(-13.11f, 7.62f))},
+                                  {8, -5.2f, -7.4f, 4.9f, 3.5f, to(at(-4, 7), at(-13.11f, 7.62f))}}},
              at(-3.25f, 3.38f), at(-13.11f, 7.62f)),
     withLine(HoleRoutes{.hole = 15,
                         .slots = range({}, 5, 13),
