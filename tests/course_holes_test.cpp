@@ -113,3 +113,37 @@ TEST_P(EveryHole, FindsEveryModelItNames)
 }
 
 INSTANTIATE_TEST_SUITE_P(CourseHoles, EveryHole, testing::ValuesIn(kHoles), holeName);
+
+namespace {
+
+std::string textureName(irr::scene::ISceneNode* node, irr::u32 material, irr::u32 layer)
+{
+    irr::video::ITexture* t = node->getMaterial(material).getTexture(layer);
+    return t ? std::string(t->getName().getPath().c_str()) : std::string();
+}
+
+}  // namespace
+
+// Seen from behind, against the light, the flag keeps its red: both faces of the cloth
+// glow. The ponds of holes 3 and 7 show water (not the bare wet-stone layer, which read
+// as a hole in the ground); a plane far below play keeps its plain dress.
+TEST(HoleLook, TheFlagGlowsOnBothFacesAndPondsShowWater)
+{
+    for (int hole : {3, 7, 1}) {
+        SCOPED_TRACE("hole " + std::to_string(hole));
+        HeadlessGame headless(1);
+        ASSERT_TRUE(headless.build(hole));
+        irr::scene::ISceneNode* flag = game.scene.flag;
+        ASSERT_NE(flag, nullptr);
+        ASSERT_GE(flag->getMaterialCount(), 2u);
+        for (irr::u32 m = 0; m < flag->getMaterialCount(); ++m)
+            EXPECT_EQ(flag->getMaterial(m).EmissiveColor.getRed(), 178u) << "material " << m;
+        const std::string plane = textureName(game.scene.waterPlane, 0, 0);
+        if (hole == 1) {
+            EXPECT_EQ(plane.find("water"), std::string::npos) << plane;
+        } else {
+            EXPECT_NE(plane.find("water"), std::string::npos) << plane;
+            EXPECT_EQ(plane.find("wall1"), std::string::npos) << plane;
+        }
+    }
+}

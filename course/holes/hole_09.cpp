@@ -10,13 +10,13 @@ constexpr int32_t kHole = 9;
 // target, start, axis, direction, end
 constexpr FlySegment kFlyOver[3] = {
     {{4, 0, 10}, {-8, 6, -10}, 0, 0, {12, 0, 0}},
-    {{8, 1, 30}, {30, 9, 8}, 2, 0, {0, 0, 46}},
+    {{8, 1, 30}, {30, 9, 8}, 2, 0, {0, 0, 50}},
     {{0.252, 0, 27.66}, {-26, 6, 46}, 0, 0, {-8, 0, 0}},
 };
 
 HoleDefinition holeNine()
 {
-    const Placement mill = placed(1.5f, 2, 1.0f, 55);
+    const Placement mill = placed(1.5f, 2, 1.2f, 60);
     const Placement home = placed(1.7f, -14, -0.4f, 12.5f, -90);
     HoleDefinition hole{kHole, {}, {}, kFlyOver};
     hole.scenery = {

@@ -28,6 +28,7 @@ constexpr float kPracticeFlagHeight = 2.0f;
 constexpr float kFlagFramesPerSecond = 30.0f;
 constexpr float kLightRadius = 100.0f;
 constexpr float kPondLevelAbove = -100.0f;  // a water plane above this is in sight: a pond
+constexpr float kPondRepeats = 160.0f;      // texture repeats across the 800-unit plane: one every 5 units
 constexpr float kBladeTurnPerFrame = 0.15f;  // the windmill blades' rotation animator, degrees per ms/10
 
 irr::scene::ISceneManager* scene() { return game.engine.sceneManager; }
@@ -97,14 +98,37 @@ void addCamera()
                                                     {kCameraLookAt[0], kCameraLookAt[1], kCameraLookAt[2]}, -1, true);
 }
 
+void dressAsLevelWater(irr::scene::ISceneNode* node)
+{
+    node->setMaterialTexture(0, texture("water.png"));
+    node->setMaterialTexture(1, texture("waternormal.jpg"));
+    if (game.options.shadersEnabled) {
+        setMaterialType(node, waterHMaterial());
+    } else {
+        node->setMaterialTexture(0, texture("water2.jpg"));
+        node->setMaterialType(irr::video::EMT_TRANSPARENT_ADD_COLOR);
+    }
+}
+
 void addWaterPlane(const HoleRow& row)
 {
+    // A pond in sight (holes 3 and 7) repeats its ripples every few units; far below play the
+    // plane keeps the coarse repeat, as nobody sees it.
+    const bool pond = row.waterLevel > kPondLevelAbove;
+    const irr::core::dimension2df repeats = pond ? irr::core::dimension2df{kPondRepeats, kPondRepeats}
+                                                 : irr::core::dimension2df{10, 10};
     irr::scene::IAnimatedMesh* hill = scene()->addHillPlaneMesh("myHill", {20, 20}, {40, 40}, nullptr, 0,
-                                                                 {0, 0}, {10, 10});
+                                                                 {0, 0}, repeats);
     irr::scene::ISceneNode* water = scene()->addWaterSurfaceSceneNode(hill->getMesh(0), 0.5f, 2000.0f, 10.0f);
     water->setPosition({0, row.waterLevel, 0});
-    // Holes 3 and 7 lay their ponds at the water level, where a bare white plane would show: dress it as water.
-    if (row.waterPlaneTextured || row.waterLevel > kPondLevelAbove) {
+    if (pond && game.options.shadersEnabled) {
+        // Dressed like the troughs' level water: the plain wet-stone layer read as a hole in the ground.
+        dressAsLevelWater(water);
+    } else if (pond) {
+        // Without shaders the troughs' additive streaks would wash the pond out white: plain lit-off water.
+        water->setMaterialTexture(0, texture("water1.jpg"));
+        water->setMaterialFlag(irr::video::EMF_LIGHTING, false);
+    } else if (row.waterPlaneTextured) {
         water->setMaterialTexture(0, texture("wall1.jpg"));
         water->setMaterialTexture(1, texture("water1.jpg"));
     }
@@ -172,13 +196,12 @@ void addWaterMesh(const WaterItem& water)
     irr::scene::IAnimatedMesh* mesh = loadModel(water.model);
     if (!mesh) return;
     irr::scene::ISceneNode* node = scene()->addMeshSceneNode(mesh->getMesh(0));
-    node->setMaterialTexture(0, texture("water.png"));
-    node->setMaterialTexture(1, texture("waternormal.jpg"));
-    if (game.options.shadersEnabled) {
-        setMaterialType(node, water.falling ? waterVMaterial() : waterHMaterial());
+    if (water.falling && game.options.shadersEnabled) {
+        node->setMaterialTexture(0, texture("water.png"));
+        node->setMaterialTexture(1, texture("waternormal.jpg"));
+        setMaterialType(node, waterVMaterial());
     } else {
-        node->setMaterialTexture(0, texture("water2.jpg"));
-        node->setMaterialType(irr::video::EMT_TRANSPARENT_ADD_COLOR);
+        dressAsLevelWater(node);
     }
 }
 
@@ -277,7 +300,9 @@ void addFlag(const HoleDefinition& definition, const HoleRow& row)
     flag->setScale({kFlagScale, kFlagScale, kFlagScale});
     const float y = definition.flagAtFixedHeight ? kPracticeFlagHeight : row.cup[1] + kFlagAboveCup;
     flag->setPosition({row.cup[0], y, row.cup[2]});
-    setEmissive(flag, 178);  // the cloth's far side, seen against the light, stays red
+    // Both faces of the cloth (front and back materials): the side turned from the light stays red, not black.
+    for (irr::u32 m = 0; m < flag->getMaterialCount(); ++m)
+        flag->getMaterial(m).EmissiveColor = SColor(0, 178, 178, 178);
     game.scene.flag = flag;
 }
 
