@@ -245,6 +245,16 @@ HAND = {
                                   {4, -6.95f, -11.2f, 25.55f, 20.45f, to(at(-24, 20.5f), at(-18.76f, 23.04f))},
                                   {5, -11.2f, -25.3f, 25.8f, 20.2f, to(at(-18.76f, 23.04f), at(-18.76f, 23.04f))}}},
              at(-18.76f, 23.04f), at(-18.76f, 23.04f)),""",
+9: """    // Hole 9: to the yard's far end, straight up the ramp (the buffer turns the ball along the
+    // high street and over the drop), down the back leg to its foot, then along the cup's leg.
+    withLine(HoleRoutes{.hole = 9,
+                        .slots = range({kMainSlot}, 5, 9),
+                        .zones = {{1, 10, -3, 15.5f, 6, to(at(20, 12), at(0.25f, 27.66f))},
+                                  {2, 18.5f, 10, 40, 6, to(at(14, 55), at(0.25f, 27.66f))},
+                                  {3, 18.5f, -2, 51.5f, 42, to(at(-14, 48), at(0.25f, 27.66f))},
+                                  {4, -12, -20, 51.5f, 31, to(at(-15.97f, 21.98f), at(0.25f, 27.66f))},
+                                  {5, 9, -20, 31, 24.5f, to(at(0.25f, 27.66f), at(0.25f, 27.66f))}}},
+             at(30.44f, 31.6f), at(0.25f, 27.66f)),""",
 14: """    // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
     // short of the yard plays on into it, one in the yard's far corners back to its middle. The
     // gate is narrow: the yard's near and far halves aim through it along their own lines.
@@ -285,8 +295,6 @@ def generate(seqs):
            "     .hard = to(at(0, 26.7f, 3), at(0, 26.7f, 0, 0.76f)),",
            "     .gatesAway = true},"]
     for h in ORDER:
-        if h == 9:
-            out += ["    // Hole 9: no builder yet, so no routes.", "    {.hole = 9, .slots = {}},"]; continue
         if h in HAND:
             out.append(HAND[h]); continue
         out.append(hole_entry(h, seqs.get(h, [])))

@@ -138,8 +138,16 @@ const HoleRoutes kHoleRoutes[] = {
                         .zones = {{1, 31.66f, 23.66f, 3.71f, -4.29f, to(at(27.66f, -0.29f), at(27.66f, -0.29f))},
                                   {2, 25, 9.5f, 21.3f, 17.5f, to(at(28, 19), at(27.66f, -0.29f))}}},
              at(-5.27f, 44.94f), at(27.66f, -0.29f)),
-    // Hole 9: no builder yet, so no routes.
-    {.hole = 9, .slots = {}},
+    // Hole 9: to the yard's far end, straight up the ramp (the buffer turns the ball along the
+    // high street and over the drop), down the back leg to its foot, then along the cup's leg.
+    withLine(HoleRoutes{.hole = 9,
+                        .slots = range({kMainSlot}, 5, 9),
+                        .zones = {{1, 10, -3, 15.5f, 6, to(at(20, 12), at(0.25f, 27.66f))},
+                                  {2, 18.5f, 10, 40, 6, to(at(14, 55), at(0.25f, 27.66f))},
+                                  {3, 18.5f, -2, 51.5f, 42, to(at(-14, 48), at(0.25f, 27.66f))},
+                                  {4, -12, -20, 51.5f, 31, to(at(-15.97f, 21.98f), at(0.25f, 27.66f))},
+                                  {5, 9, -20, 31, 24.5f, to(at(0.25f, 27.66f), at(0.25f, 27.66f))}}},
+             at(30.44f, 31.6f), at(0.25f, 27.66f)),
     withLine(HoleRoutes{.hole = 10,
                         .slots = range({kMainSlot}, 5, 9),
                         .zones = {{1, 2.8f, -2.8f, 16.94f, 3.5f, to(at(0, 23.92f), at(-21.14f, 19.74f))},
