@@ -179,4 +179,29 @@ TEST(ComputerRoute, HoleOneDealsItsVariantsByDifficulty)
     game.match.difficulty[2] = game.match.difficulty[3] = game.match.difficulty[4] = 0;
 }
 
+// Hole 2 has no zones: every variant's first target gives way to the cup once the ball
+// lies near it, so a computer aimed beside the cup does not putt at that point for ever.
+TEST(ComputerRoute, WithoutZonesAVariantBesideTheCupGivesWayToTheCup)
+{
+    const std::pair<float, float> cup = {0, 32};
+    std::set<std::pair<float, float>> firstTargets;
+    for (unsigned seed = 1; seed <= 40; ++seed) {
+        game.match.difficulty[2] = 1;
+        game.match.difficulty[3] = 2;
+        std::srand(seed);
+        setupComputerRoutes(2);
+        for (int p = 2; p <= 3; ++p) {
+            AI& ai = *computerOpponent(p);
+            const Waypoint first = ai.target();
+            firstTargets.insert(target(ai));
+            BallNode ball;
+            ball.at(first.x + 2.5f, 1.5f, first.z - 2.5f);  // inside the square, not on the point
+            ai.updateTarget(&ball);
+            EXPECT_EQ(target(ai), cup) << "seed " << seed << " seat " << p;
+        }
+    }
+    EXPECT_GT(firstTargets.size(), 2u) << "the variants aim at different points";
+    game.match.difficulty[2] = game.match.difficulty[3] = 0;
+}
+
 }  // namespace
