@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/bench_log.h"
 #include "app/game_state.h"
 #include "app/replay.h"
 #include "course/ai_seats.h"
@@ -86,12 +87,14 @@ void startMatch()
 
 void loadHole()
 {
+    frameLogBuildStart();
     game.screen.holeActive = 1;
     resetHolePlay();
     dispatchHole();
     game.screen.holeLoadPending = 0;
     removeLoadingImage();
     newFader()->fadeIn(kFadeInMs);
+    frameLogBuildEnd(game.match.currentHole);
 }
 
 void dispatchHole()
@@ -132,6 +135,7 @@ void changeHole()
         recreateCursor();
     }
     if (s.holeLoadPending) {
+        frameLogBuildStart();
         game.camera.holeStartFps = frameRate();
         resetCamera();
         s.holeChangeActive = 0;
@@ -156,6 +160,7 @@ void changeHole()
         s.flyOverEnding = 0;
         removeLoadingImage();
         s.holeLoadPending = 0;
+        frameLogBuildEnd(game.match.currentHole);
     }
     if (s.holeChangeActive && game.engine.screenFader && game.engine.screenFader->isReady()) {
         s.holeLoadPending = 1;

@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/bench_log.h"
 #include "app/game_state.h"
 #include "app/hole_loading.h"
 #include "app/replay.h"
@@ -70,6 +71,7 @@ void runMainLoop()
         if (game.screen.holeActive) stepPhysics();
         beforePresent();
         game.engine.driver->endScene();
+        frameLogPresented();
         keepTitleMusicPlaying();
         if (game.screen.holeActive) playFrame();
         if (!game.screen.holeActive && game.screen.holeLoadPending) loadHole();

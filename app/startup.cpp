@@ -171,6 +171,7 @@ bool startUp()
     std::cout << "-----------------------------------" << std::endl;
     std::cout << "" << std::endl;
     readOptions(probe);
+    replayWindowSize(game.options.screenWidth, game.options.screenHeight);
 
     std::cout << "\n-- Rendering Engine Initializing --\n" << std::endl;
     static MyEventReceiver receiver;
