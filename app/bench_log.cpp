@@ -17,7 +17,7 @@ struct FrameLog {
     std::ofstream out;
     std::string mark = "-";
     bool presented = false;
-    double passWall = 0, passCpu = 0;
+    double passWall = 0, passCpu = 0, passMain = 0;
     double buildWall = 0, buildCpu = 0;
 };
 
@@ -32,6 +32,7 @@ double clockMs(clockid_t clock)
 
 double wallMs() { return clockMs(CLOCK_MONOTONIC); }
 double cpuMs() { return clockMs(CLOCK_PROCESS_CPUTIME_ID); }
+double mainThreadMs() { return clockMs(CLOCK_THREAD_CPUTIME_ID); }
 
 // Milliseconds since the kernel started this process (its start time counts in clock ticks since boot).
 double processAgeMs()
@@ -92,6 +93,7 @@ void frameLogBeginLoop()
 {
     frameLog.passWall = wallMs();
     frameLog.passCpu = cpuMs();
+    frameLog.passMain = mainThreadMs();
 }
 
 void frameLogPresented()
@@ -106,13 +108,14 @@ void frameLogPresented()
 void frameLogPass(long frame)
 {
     if (!frameLog.active) return;
-    const double wall = wallMs(), cpu = cpuMs();
-    char line[96];
-    std::snprintf(line, sizeof line, "f %ld %.3f %.3f %c ", frame, wall - frameLog.passWall, cpu - frameLog.passCpu,
-                  phase());
-    frameLog.out << line << frameLog.mark << '\n';
+    const double wall = wallMs(), cpu = cpuMs(), main = mainThreadMs();
+    char line[128];
+    std::snprintf(line, sizeof line, "f %ld %.3f %.3f %c %s %.3f", frame, wall - frameLog.passWall,
+                  cpu - frameLog.passCpu, phase(), frameLog.mark.c_str(), main - frameLog.passMain);
+    frameLog.out << line << '\n';
     frameLog.passWall = wall;
     frameLog.passCpu = cpu;
+    frameLog.passMain = main;
 }
 
 void frameLogBuildStart()

@@ -103,7 +103,8 @@ def parse_frame_log(path):
             if not w:
                 continue
             if w[0] == "f":
-                out["frames"].append({"wall": float(w[2]), "cpu": float(w[3]), "phase": w[4], "mark": w[5]})
+                out["frames"].append({"wall": float(w[2]), "cpu": float(w[3]), "phase": w[4], "mark": w[5],
+                                     "main": float(w[6])})
             elif w[0] == "build":
                 out["builds"].append({"hole": int(w[1]), "wall": float(w[2]), "cpu": float(w[3]),
                                       "rss_kb": int(w[4]), "hwm_kb": int(w[5])})
@@ -126,10 +127,12 @@ def percentile(values, p):
 def stats(frames):
     wall = [f["wall"] for f in frames]
     cpu = [f["cpu"] for f in frames]
+    main = [f["main"] for f in frames]
     if not wall:
         return None
     return {"frames": len(wall), "median_ms": round(statistics.median(wall), 2), "p95_ms": round(percentile(wall, 0.95), 2),
-            "cpu_median_ms": round(statistics.median(cpu), 2), "cpu_p95_ms": round(percentile(cpu, 0.95), 2)}
+            "cpu_median_ms": round(statistics.median(cpu), 2), "cpu_p95_ms": round(percentile(cpu, 0.95), 2),
+            "main_thread_median_ms": round(statistics.median(main), 2)}
 
 
 def fly_over_frames(tree, hole):
