@@ -4,6 +4,7 @@
 #include "app/game_state.h"
 #include "app/hole_loading.h"
 #include "app/replay.h"
+#include "app/startup.h"
 #include "course/physics_step.h"
 #include "menus/screens.h"
 #include "play/play_frame.h"
@@ -72,6 +73,7 @@ void runMainLoop()
         beforePresent();
         game.engine.driver->endScene();
         frameLogPresented();
+        finishStartUp();
         keepTitleMusicPlaying();
         if (game.screen.holeActive) playFrame();
         if (!game.screen.holeActive && game.screen.holeLoadPending) loadHole();

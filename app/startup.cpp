@@ -219,7 +219,14 @@ bool startUp()
     createComputerOpponents();
     engine.cursorImage = engine.gui->addImage(engine.driver->getTexture("../Contents/Textures/cursorHand.png"),
                                               irr::core::position2di(4, 4), true);
-    createShaderMaterials();
     createSplashImage();
     return true;
+}
+
+void finishStartUp()
+{
+    static bool finished = false;
+    if (finished) return;
+    finished = true;
+    createShaderMaterials();
 }
