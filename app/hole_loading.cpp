@@ -1,5 +1,7 @@
 #include "app/hole_loading.h"
 
+#include <malloc.h>
+
 #include <iostream>
 
 #include "app/bench_log.h"
@@ -160,6 +162,8 @@ void changeHole()
         s.flyOverEnding = 0;
         removeLoadingImage();
         s.holeLoadPending = 0;
+        // The old hole's meshes, bodies and textures went back to the heap; hand the free pages to the system.
+        malloc_trim(0);
         frameLogBuildEnd(game.match.currentHole);
     }
     if (s.holeChangeActive && game.engine.screenFader && game.engine.screenFader->isReady()) {

@@ -2,6 +2,7 @@
 // backdrop (sand and sky drawn after the solid surfaces) still showing where it should.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -9,6 +10,8 @@
 
 #include <irrlicht.h>
 
+#include "app/game_state.h"
+#include "presentation/textures.h"
 #include "tests/support/game_run.h"
 
 namespace {
@@ -111,4 +114,31 @@ TEST(BenchHarness, TheSkyAndTheSandShowAroundTheCourse)
     }
     image->drop();
     device->drop();
+}
+
+// Pictures drawn flat on the screen are never minified: no mip maps for them (memory, and
+// the software GL's time to build them), while the textures of the 3D scene keep theirs.
+TEST(BenchHarness, ScreenPicturesHaveNoMipMapsAndSceneTexturesDo)
+{
+    RunTree tree;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(tree.path("Bin"));
+    irr::SIrrlichtCreationParameters p;
+    p.DriverType = irr::video::EDT_OPENGL;
+    p.WindowSize = {320, 240};
+    p.Vsync = false;
+    irr::IrrlichtDevice* device = irr::createDeviceEx(p);
+    ASSERT_NE(device, nullptr);
+    game = GameState{};
+    game.engine.driver = device->getVideoDriver();
+    irr::video::ITexture* loading = picture("loading.png");
+    irr::video::ITexture* grass = texture("grass.jpg");
+    ASSERT_NE(loading, nullptr);
+    ASSERT_NE(grass, nullptr);
+    EXPECT_FALSE(loading->hasMipMaps());
+    EXPECT_TRUE(grass->hasMipMaps());
+    EXPECT_TRUE(game.engine.driver->getTextureCreationFlag(irr::video::ETCF_CREATE_MIP_MAPS)) << "the flag is restored";
+    game = GameState{};
+    device->drop();
+    std::filesystem::current_path(previous);
 }

@@ -55,6 +55,35 @@ GIVE_UP = ("frames 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1
            "wait introDone 0 600\n")
 
 
+class Display:
+    """A virtual X server of the benchmark's own (Xvfb picks a free display itself), started
+    again should it go away: other programs on a shared machine come and go with theirs."""
+
+    def __init__(self):
+        self.proc = None
+        self.ensure()
+
+    def ensure(self):
+        if self.proc and self.proc.poll() is None:
+            return
+        read_end, write_end = os.pipe()
+        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
+                                      "-nolisten", "tcp"], pass_fds=(write_end,),
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = os.read(read_end, 16).decode().strip()
+        os.close(read_end)
+        os.environ["DISPLAY"] = ":" + number
+
+    def close(self):
+        if self.proc:
+            self.proc.terminate()
+            self.proc.wait()
+
+
+DISPLAY = None
+
+
 def load_average():
     with open("/proc/loadavg") as f:
         return [float(x) for x in f.read().split()[:3]]
@@ -81,15 +110,19 @@ class RunTree:
         frame_log = os.path.join(self.root, "frames.txt")
         with open(script_path, "w") as f:
             f.write(script)
-        env = dict(os.environ, ALSOFT_DRIVERS="null")
-        started = time.monotonic()
-        done = subprocess.run([GAME, "--replay", script_path, "--frame-log", frame_log, "--window", window, *extra],
-                              cwd=os.path.join(self.root, "Bin"), env=env, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.PIPE, text=True, timeout=timeout)
-        elapsed = time.monotonic() - started
-        if done.returncode != 0:
-            raise RuntimeError("game exited with %d: %s" % (done.returncode, done.stderr[-2000:]))
-        return parse_frame_log(frame_log), elapsed
+        for attempt in range(2):  # once more after a failure: the display may have gone
+            if DISPLAY:
+                DISPLAY.ensure()
+            env = dict(os.environ, ALSOFT_DRIVERS="null")
+            started = time.monotonic()
+            done = subprocess.run([GAME, "--replay", script_path, "--frame-log", frame_log, "--window", window, *extra],
+                                  cwd=os.path.join(self.root, "Bin"), env=env, stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.PIPE, text=True, timeout=timeout)
+            elapsed = time.monotonic() - started
+            if done.returncode == 0:
+                return parse_frame_log(frame_log), elapsed
+            log("run failed (%d), %s" % (done.returncode, "again" if attempt == 0 else "given up"))
+        raise RuntimeError("game exited with %d: %s" % (done.returncode, done.stderr[-2000:]))
 
     def close(self):
         shutil.rmtree(self.root, ignore_errors=True)
@@ -225,10 +258,13 @@ def bench_memory(tree, matches):
               "match_build_ms": {}}
     for b in builds[:18]:
         result["match_build_ms"][str(b["hole"])] = round(b["wall"], 1)
+    result["build_holes"] = [b["hole"] for b in builds]
     if len(builds) > 50:
         result["growth_50_changes_mb"] = round((builds[50]["rss_kb"] - builds[0]["rss_kb"]) / 1024, 1)
-        # Like for like: the same hole in the first and the last match, after the first match filled the caches.
-        result["growth_match2_to_last_mb"] = round((builds[-1]["rss_kb"] - builds[35]["rss_kb"]) / 1024, 1)
+        # Like for like: after the last hole of the second match and of the last, once the first filled the caches.
+        last_holes = [b["rss_kb"] for b in builds if b["hole"] == 18]
+        if len(last_holes) >= 3:
+            result["growth_match2_to_last_mb"] = round((last_holes[-1] - last_holes[1]) / 1024, 1)
     return result
 
 
@@ -279,7 +315,8 @@ def print_table(report):
         out.append("%-42s %9.1f s   (cpu %.1f s)" % ("content generation from nothing", report["content"]["wall_s"],
                                                      report["content"]["cpu_s"]))
     if "memory" in report and "growth_match2_to_last_mb" in report["memory"]:
-        out.append("%-42s %9.1f MB" % ("growth, second match to last", report["memory"]["growth_match2_to_last_mb"]))
+        out.append("%-42s %9.1f MB" % ("growth, hole 18 of the second match to the last's",
+                                        report["memory"]["growth_match2_to_last_mb"]))
     out.append("load average before %s, after %s; %d cores" % (report["load_before"], report["load_after"], os.cpu_count()))
     print("\n".join(out))
 
@@ -305,29 +342,45 @@ def main():
     report = {"load_before": load_average(), "holes_run": holes, "resolutions": resolutions, "frames": {},
               "lp_num_threads": os.environ.get("LP_NUM_THREADS"), "summary": {}}
     started = time.monotonic()
+    global DISPLAY
+    DISPLAY = Display()
     tree = RunTree()
+    errors = report["errors"] = []
+
+    def part(name, work):
+        try:
+            work()
+        except Exception as failure:  # a part that fails is reported, the others still run
+            errors.append("%s: %s" % (name, failure))
+            log("%s failed: %s" % (name, failure))
+        with open(args.out, "w") as f:  # what is measured so far
+            json.dump(report, f, indent=1)
+
     try:
         if "physics" not in skip:
             log("physics ...")
-            report["physics"] = bench_physics()
+            part("physics", lambda: report.update(physics=bench_physics()))
         if "startup" not in skip:
             log("start-up ...")
-            report["startup"] = bench_startup(tree)
+            part("start-up", lambda: report.update(startup=bench_startup(tree)))
         if "frames" not in skip:
-            fly = {h: fly_over_frames(tree, h) for h in holes}
+            fly = {}
+            part("fly-over lengths", lambda: fly.update({h: fly_over_frames(tree, h) for h in holes}))
             for r in resolutions:
                 report["frames"][r] = {}
                 for h in holes:
                     log("frames: %s, hole %s ..." % (r, hole_name(h)))
-                    report["frames"][r][str(h)] = bench_hole(tree, h, r, fly[h])
+                    part("frames %s hole %s" % (r, h),
+                         lambda: report["frames"][r].update({str(h): bench_hole(tree, h, r, fly.get(h, FLY_OVER_CAP + 1))}))
         if "memory" not in skip:
             log("memory: %d matches of 18 holes ..." % MATCHES)
-            report["memory"] = bench_memory(tree, MATCHES)
+            part("memory", lambda: report.update(memory=bench_memory(tree, MATCHES)))
         if "content" not in skip:
             log("content generation ...")
-            report["content"] = bench_content()
+            part("content", lambda: report.update(content=bench_content()))
     finally:
         tree.close()
+        DISPLAY.close()
     report["load_after"] = load_average()
     report["seconds"] = round(time.monotonic() - started, 1)
 
@@ -352,6 +405,8 @@ def main():
     with open(args.out, "w") as f:
         json.dump(report, f, indent=1)
     print_table(report)
+    for error in errors:
+        print("not measured: " + error)
     print("(%.0f s; written to %s)" % (report["seconds"], args.out))
 
 
