@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Install what is missing and build (as ./test.sh does), then measure the game on this
-# machine under a virtual X server of its own: a table on stdout and build/bench.json.
+# machine under virtual X servers of its own: a table on stdout and build/bench.json.
 #   ./bench.sh           the whole benchmark (about a quarter of an hour)
 #   ./bench.sh --quick   one resolution and three holes, for iteration
 # tools/bench.py --help lists the other options.

@@ -55,33 +55,9 @@ GIVE_UP = ("frames 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1
            "wait introDone 0 600\n")
 
 
-class Display:
-    """A virtual X server of the benchmark's own (Xvfb picks a free display itself), started
-    again should it go away: other programs on a shared machine come and go with theirs."""
-
-    def __init__(self):
-        self.proc = None
-        self.ensure()
-
-    def ensure(self):
-        if self.proc and self.proc.poll() is None:
-            return
-        read_end, write_end = os.pipe()
-        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x1024x24",
-                                      "-nolisten", "tcp"], pass_fds=(write_end,),
-                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        number = os.read(read_end, 16).decode().strip()
-        os.close(read_end)
-        os.environ["DISPLAY"] = ":" + number
-
-    def close(self):
-        if self.proc:
-            self.proc.terminate()
-            self.proc.wait()
-
-
-DISPLAY = None
+# Each run of the game gets a virtual X server of its own: on a shared machine other
+# programs start and stop theirs, and a long-lived one may not outlive them.
+XVFB = ["xvfb-run", "-a", "-s", "-screen 0 1280x1024x24 -nolisten tcp"]
 
 
 def load_average():
@@ -110,12 +86,10 @@ class RunTree:
         frame_log = os.path.join(self.root, "frames.txt")
         with open(script_path, "w") as f:
             f.write(script)
-        for attempt in range(2):  # once more after a failure: the display may have gone
-            if DISPLAY:
-                DISPLAY.ensure()
+        for attempt in range(2):  # once more after a failure: the virtual display may not have started
             env = dict(os.environ, ALSOFT_DRIVERS="null")
             started = time.monotonic()
-            done = subprocess.run([GAME, "--replay", script_path, "--frame-log", frame_log, "--window", window, *extra],
+            done = subprocess.run([*XVFB, GAME, "--replay", script_path, "--frame-log", frame_log, "--window", window, *extra],
                                   cwd=os.path.join(self.root, "Bin"), env=env, stdout=subprocess.DEVNULL,
                                   stderr=subprocess.PIPE, text=True, timeout=timeout)
             elapsed = time.monotonic() - started
@@ -342,8 +316,6 @@ def main():
     report = {"load_before": load_average(), "holes_run": holes, "resolutions": resolutions, "frames": {},
               "lp_num_threads": os.environ.get("LP_NUM_THREADS"), "summary": {}}
     started = time.monotonic()
-    global DISPLAY
-    DISPLAY = Display()
     tree = RunTree()
     errors = report["errors"] = []
 
@@ -380,7 +352,6 @@ def main():
             part("content", lambda: report.update(content=bench_content()))
     finally:
         tree.close()
-        DISPLAY.close()
     report["load_after"] = load_average()
     report["seconds"] = round(time.monotonic() - started, 1)
 
