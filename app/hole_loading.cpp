@@ -1,7 +1,10 @@
 #include "app/hole_loading.h"
 
+#include <malloc.h>
+
 #include <iostream>
 
+#include "app/bench_log.h"
 #include "app/game_state.h"
 #include "app/replay.h"
 #include "course/ai_seats.h"
@@ -86,12 +89,14 @@ void startMatch()
 
 void loadHole()
 {
+    frameLogBuildStart();
     game.screen.holeActive = 1;
     resetHolePlay();
     dispatchHole();
     game.screen.holeLoadPending = 0;
     removeLoadingImage();
     newFader()->fadeIn(kFadeInMs);
+    frameLogBuildEnd(game.match.currentHole);
 }
 
 void dispatchHole()
@@ -132,6 +137,7 @@ void changeHole()
         recreateCursor();
     }
     if (s.holeLoadPending) {
+        frameLogBuildStart();
         game.camera.holeStartFps = frameRate();
         resetCamera();
         s.holeChangeActive = 0;
@@ -156,6 +162,9 @@ void changeHole()
         s.flyOverEnding = 0;
         removeLoadingImage();
         s.holeLoadPending = 0;
+        // The old hole's meshes, bodies and textures went back to the heap; hand the free pages to the system.
+        malloc_trim(0);
+        frameLogBuildEnd(game.match.currentHole);
     }
     if (s.holeChangeActive && game.engine.screenFader && game.engine.screenFader->isReady()) {
         s.holeLoadPending = 1;

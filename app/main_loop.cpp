@@ -1,9 +1,15 @@
 #include "app/main_loop.h"
 
+#include <GL/gl.h>
+
+#include <algorithm>
+
+#include "app/bench_log.h"
 #include "app/frame_pacing.h"
 #include "app/game_state.h"
 #include "app/hole_loading.h"
 #include "app/replay.h"
+#include "app/startup.h"
 #include "course/physics_step.h"
 #include "menus/screens.h"
 #include "play/play_frame.h"
@@ -13,11 +19,30 @@ namespace {
 
 constexpr const wchar_t* kCaption = L"Tallowick Mini Golf";
 
+// While the fly-over's letterbox is up, the scene is drawn only between its bars: the
+// software rasteriser would shade a fifth of the screen for nothing.
+bool scissorToLetterbox()
+{
+    const HudElements& hud = game.hud;
+    if (game.engine.driver->getDriverType() != irr::video::EDT_OPENGL) return false;
+    if (!hud.letterboxTop || !hud.letterboxBottom || !hud.letterboxTop->isVisible() || !hud.letterboxBottom->isVisible())
+        return false;
+    const irr::s32 height = irr::s32(game.engine.driver->getScreenSize().Height);
+    const irr::s32 top = std::max(0, hud.letterboxTop->getAbsolutePosition().LowerRightCorner.Y);
+    const irr::s32 bottom = std::min(height, hud.letterboxBottom->getAbsolutePosition().UpperLeftCorner.Y);
+    if (bottom <= top) return false;
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, height - bottom, irr::s32(game.engine.driver->getScreenSize().Width), bottom - top);  // GL rows run bottom-up
+    return true;
+}
+
 void drawFrame()
 {
     EngineHandles& engine = game.engine;
     engine.driver->beginScene(true, true, irr::video::SColor(0, 0, 0, 0));
+    const bool scissored = scissorToLetterbox();
     engine.sceneManager->drawAll();
+    if (scissored) glDisable(GL_SCISSOR_TEST);
     engine.gui->drawAll();
 }
 
@@ -71,6 +96,8 @@ void runMainLoop()
         if (game.screen.holeActive) stepPhysics();
         beforePresent();
         game.engine.driver->endScene();
+        frameLogPresented();
+        finishStartUp();
         keepTitleMusicPlaying();
         if (game.screen.holeActive) playFrame();
         if (!game.screen.holeActive && game.screen.holeLoadPending) loadHole();

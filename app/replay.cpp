@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/bench_log.h"
 #include "app/game_state.h"
 #include "app/state_dump.h"
 #include "course/ai.h"
@@ -51,6 +52,7 @@ struct Replay {
 
     unsigned seed = 1;
     int fps = kDefaultFps;
+    int windowWidth = 0, windowHeight = 0;  // --window WxH; 0: the options file's size
     long framesLeft = 0;
     bool waiting = false;
     std::string waitField, waitValue;
@@ -158,7 +160,7 @@ void validate(const Command& c)
         parseCoordinate(c, 2);
         parseCoordinate(c, 3);
     } else if (verb == "dump" || verb == "quit") { needs(1); }
-    else if (verb == "shot") { needs(2); }
+    else if (verb == "shot" || verb == "mark") { needs(2); }
     else if (verb == "start" || verb == "hole") {
         if (n < 3) malformed(c, verb + " CHOICE N [KIND...]");
         long first = parseNumber(c, 1, -100);
@@ -334,6 +336,7 @@ void advanceScript()
             return;
         } else if (verb == "dump") writeDump();
         else if (verb == "shot") replay.shotPath = c.words[1];
+        else if (verb == "mark") frameLogMark(c.words[1]);
         else if (verb == "start") requestStart(c, false);
         else if (verb == "hole") requestStart(c, true);
         else if (verb == "target") pointOpponent(c);
@@ -408,7 +411,7 @@ void pace()
 
 int replayParseArguments(int argc, char** argv)
 {
-    std::string scriptPath, dumpPath, recordPath;
+    std::string scriptPath, dumpPath, recordPath, frameLogPath;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         auto value = [&](std::string& into) {
@@ -423,10 +426,18 @@ int replayParseArguments(int argc, char** argv)
         if (arg == "--replay") ok = value(scriptPath);
         else if (arg == "--dump") ok = value(dumpPath);
         else if (arg == "--record") ok = value(recordPath);
+        else if (arg == "--frame-log") ok = value(frameLogPath);
+        else if (arg == "--window") {
+            std::string size;
+            ok = value(size);
+            if (ok && std::sscanf(size.c_str(), "%dx%d", &replay.windowWidth, &replay.windowHeight) != 2) ok = false;
+            if (ok && (replay.windowWidth < 320 || replay.windowHeight < 240)) ok = false;
+            if (!ok) std::cerr << "--window needs a size such as 1280x800" << std::endl;
+        }
         else if (arg == "--null-video") replay.nullVideo = true;
         else {
             std::cerr << "unknown argument " << arg
-                      << " (usage: tallowick [--replay SCRIPT [--dump FILE] [--null-video]] [--record FILE])" << std::endl;
+                      << " (usage: tallowick [--replay SCRIPT [--dump FILE] [--null-video] [--frame-log FILE] [--window WxH]] [--record FILE])" << std::endl;
             return 2;
         }
         if (!ok) return 2;
@@ -443,6 +454,7 @@ int replayParseArguments(int argc, char** argv)
             replay.dumpToFile = true;
         }
     }
+    if (!frameLogPath.empty() && !frameLogOpen(frameLogPath)) return 2;
     if (!recordPath.empty()) {
         recorder.out.open(recordPath, std::ios::trunc);
         if (!recorder.out) {
@@ -457,6 +469,14 @@ int replayParseArguments(int argc, char** argv)
 bool replayMode() { return replay.active; }
 
 bool replayNullVideo() { return replay.active && replay.nullVideo; }
+
+bool replayWindowSize(int32_t& width, int32_t& height)
+{
+    if (!replay.active || replay.windowWidth == 0) return false;
+    width = replay.windowWidth;
+    height = replay.windowHeight;
+    return true;
+}
 
 int32_t frameRate()
 {
@@ -492,6 +512,7 @@ void replayAttachDevice(irr::IrrlichtDevice* mainDevice)
 void replayBeginLoop()
 {
     replay.runStart = replay.passStart = Clock::now();
+    frameLogBeginLoop();
     if (replay.active) advanceScript();
 }
 
@@ -528,6 +549,7 @@ void afterPass()
     // Only a scripted run keeps its pass times (for its closing line): in play they would pile up for hours.
     replay.passMs.push_back(std::chrono::duration<double, std::milli>(now - replay.passStart).count());
     replay.passStart = now;
+    frameLogPass(replay.frame);
     ++replay.frame;
     replay.timeRemainder += 1000;
     replay.timeMs += unsigned(replay.timeRemainder / replay.fps);
@@ -553,6 +575,7 @@ void replayFinish()
         recordLine("quit");
         recorder.out.flush();
     }
+    frameLogFinish();
     if (!replay.active) return;
     double wall = std::chrono::duration<double, std::milli>(Clock::now() - replay.runStart).count();
     std::vector<double> sorted = replay.passMs;

@@ -6,6 +6,8 @@
 // figure is the script's, the window's own input is ignored and the script's
 // events reach the input receiver inside the device's run, and every srand
 // uses the script's seed. `--record FILE` writes live input in script form.
+// `--frame-log FILE` (scripted runs) times every pass in wall and CPU time, each
+// labelled with the script's latest `mark NAME` (app/bench_log.h).
 #pragma once
 
 #include <cstdint>
@@ -20,6 +22,9 @@ int replayParseArguments(int argc, char** argv);
 bool replayMode();
 // A scripted run with `--null-video`: the game runs on the engine's NULL driver.
 bool replayNullVideo();
+// A scripted run with `--window WxH`: the window's size, whatever the options file asks. A
+// virtual X server offers the engine no list of modes, so larger sizes cannot be had otherwise.
+bool replayWindowSize(int32_t& width, int32_t& height);
 
 // The frame-rate figure the game reads (the driver's getFPS in normal play).
 int32_t frameRate();

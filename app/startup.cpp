@@ -175,6 +175,7 @@ bool startUp()
     probe->drop();
     game.engine.device = nullptr;
     game.engine.fileSystem = nullptr;
+    replayWindowSize(game.options.screenWidth, game.options.screenHeight);
 
     std::cout << "\n-- Rendering Engine Initializing --\n" << std::endl;
     static MyEventReceiver receiver;
@@ -222,7 +223,14 @@ bool startUp()
     createComputerOpponents();
     engine.cursorImage = engine.gui->addImage(engine.driver->getTexture("../Contents/Textures/cursorHand.png"),
                                               irr::core::position2di(4, 4), true);
-    createShaderMaterials();
     createSplashImage();
     return true;
+}
+
+void finishStartUp()
+{
+    static bool finished = false;
+    if (finished) return;
+    finished = true;
+    createShaderMaterials();
 }

@@ -15,7 +15,7 @@ MenuImage addCentred(const std::string& file, int dx, int dy)
 
 MenuImage addMenuBackground()
 {
-    return game.engine.gui->addImage(texture("menuBackground.jpg"), {0, 0}, false);
+    return game.engine.gui->addImage(picture("menuBackground.jpg"), {0, 0}, false);
 }
 
 MenuImage addMenuOverlay()

@@ -73,7 +73,7 @@ void updateSplash()
     }
     if (elapsed > kFadeMs && menu.fadePhase == 1) {
         game.engine.driver->removeAllTextures();
-        for (const char* file : kPreload) texture(file);
+        for (const char* file : kPreload) picture(file);
         menu.fadePhase = 0;
         menu.fadeTimerStart = menu.fadeTimerNow = 0;
         game.screen.splashActive = 0;

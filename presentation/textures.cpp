@@ -8,9 +8,19 @@ irr::video::ITexture* texture(const std::string& file)
     return game.engine.driver->getTexture(("../Contents/Textures/" + file).c_str());
 }
 
+irr::video::ITexture* picture(const std::string& file)
+{
+    irr::video::IVideoDriver* driver = game.engine.driver;
+    const bool mipMaps = driver->getTextureCreationFlag(irr::video::ETCF_CREATE_MIP_MAPS);
+    driver->setTextureCreationFlag(irr::video::ETCF_CREATE_MIP_MAPS, false);
+    irr::video::ITexture* loaded = texture(file);
+    driver->setTextureCreationFlag(irr::video::ETCF_CREATE_MIP_MAPS, mipMaps);
+    return loaded;
+}
+
 irr::gui::IGUIImage* addImage(const std::string& file, int x, int y)
 {
-    irr::gui::IGUIImage* image = game.engine.gui->addImage(texture(file), irr::core::position2di(x, y), true, nullptr, -1);
+    irr::gui::IGUIImage* image = game.engine.gui->addImage(picture(file), irr::core::position2di(x, y), true, nullptr, -1);
     // The NULL driver's textures have no size; take it from the file so that buttons keep their areas.
     if (replayNullVideo()) {
         irr::video::IImage* picture = game.engine.driver->createImageFromFile(("../Contents/Textures/" + file).c_str());
@@ -25,7 +35,7 @@ irr::gui::IGUIImage* addImage(const std::string& file, int x, int y)
 
 void setPicture(irr::gui::IGUIImage* image, const std::string& file)
 {
-    if (image) image->setImage(texture(file));
+    if (image) image->setImage(picture(file));
 }
 
 void setVisible(irr::gui::IGUIImage* image, bool visible)

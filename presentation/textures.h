@@ -6,6 +6,9 @@
 #include <irrlicht.h>
 
 irr::video::ITexture* texture(const std::string& file);
+// The same for a picture drawn flat on the screen, never minified: without mip maps,
+// which cost a third more memory and, for some sizes, tens of milliseconds to build.
+irr::video::ITexture* picture(const std::string& file);
 // A GUI image with its alpha channel in use, no parent, id -1, top-left at (x, y).
 irr::gui::IGUIImage* addImage(const std::string& file, int x, int y);
 void setPicture(irr::gui::IGUIImage* image, const std::string& file);

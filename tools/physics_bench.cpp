@@ -1,16 +1,30 @@
 // Microbenchmark of the physics layer: the cost of building a 20k-triangle tree
-// collision from an engine mesh, and of one 0.01 s step with four balls rolling on it.
+// collision from an engine mesh, and of one 0.01 s step with four balls rolling on it;
+// then, for every hole built by its real builder (NULL video, the game's materials and
+// contact handlers), one 0.01 s step with four balls kicked round the course.
 // Prints medians and means; run it on a quiet machine.
+//
+// Usage: tallowick_physics_bench [RUN_DIR]  (the run tree with Contents/; default the build's)
+// Lines starting "hole " are read by tools/bench.py.
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
+
+#include <unistd.h>
 
 #include <irrlicht.h>
 
+#include "app/game_state.h"
+#include "course/ball_and_putter.h"
+#include "course/holes/hole_builder.h"
 #include "course/newton.h"
+#include "course/physics_step.h"
 #include "course/tree_collision.h"
+#include "play/turn_cycle.h"
 
 namespace {
 
@@ -20,10 +34,11 @@ constexpr float kBumpHeight = 0.3f;    // units, gentle slopes like a green's
 constexpr int kBuildRounds = 10;
 constexpr int kSteps = 1000;
 constexpr float kStep = 0.01f;         // s
-constexpr float kGravity = 78.48f;     // units/s²
 constexpr float kBrake = 0.5f;         // 1/s: keeps the balls on the mesh for the whole run
 constexpr int kBalls = 4;
 constexpr double kPreemptedUs = 1000;  // a step this slow was preempted
+constexpr int kKickEvery = 50;         // steps: the balls are sent off again every half second
+constexpr float kKickSpeed = 14.0f;    // units/s, a firm putt
 
 using Clock = std::chrono::steady_clock;
 
@@ -149,9 +164,88 @@ void benchSteps(NewtonWorld* world, irr::scene::IAnimatedMesh* mesh)
     printStats("one 0.01 s step, four balls rolling on 20k triangles", times);
 }
 
+// Triangles of the hole's own models (ground, bricks, grass, cup, pipes): what the tree collisions hold.
+int holeTriangles()
+{
+    irr::scene::IMeshCache* cache = game.engine.sceneManager->getMeshCache();
+    int triangles = 0;
+    for (irr::u32 i = 0; i < cache->getMeshCount(); ++i) {
+        const std::string name = cache->getMeshName(i).getPath().c_str();
+        if (name.find("/hole_") == std::string::npos || name.find("water") != std::string::npos) continue;
+        irr::scene::IMesh* mesh = cache->getMeshByIndex(i)->getMesh(0);
+        for (irr::u32 b = 0; b < mesh->getMeshBufferCount(); ++b)
+            triangles += int(mesh->getMeshBuffer(b)->getIndexCount() / 3);
+    }
+    return triangles;
+}
+
+// Every ball sent off from where it lies, each in its own direction.
+void kickBalls(int round)
+{
+    for (int p = 1; p <= kMaxPlayers; ++p) {
+        NewtonBody* body = game.bodies.ball[p].body;
+        if (!body) continue;
+        const float angle = float(round * 1.7 + p * 1.57);
+        const float v[3] = {kKickSpeed * std::sin(angle), 0, kKickSpeed * std::cos(angle)};
+        NewtonBodySetVelocity(body, v);
+    }
+}
+
+void benchHole(int hole)
+{
+    HoleBuilder builder = holeBuilder(hole);
+    if (!builder) return;
+    game.engine.sceneManager->clear();
+    game.engine.sceneManager->getMeshCache()->clear();
+    NewtonDestroyAllBodies(game.world);
+    game.match.playerCount = kMaxPlayers;
+    for (int p = 1; p <= kMaxPlayers; ++p) game.match.ballColour[p] = p;
+    resetHolePlay();
+    const Clock::time_point buildStart = Clock::now();
+    builder();
+    const double buildUs = microsecondsSince(buildStart);
+    std::vector<double> times, withSync;
+    for (int step = 0; step < kSteps; ++step) {
+        if (step % kKickEvery == 0) kickBalls(step / kKickEvery);
+        const Clock::time_point start = Clock::now();
+        NewtonUpdate(game.world, kStep);
+        times.push_back(microsecondsSince(start));
+        syncBodyNodes();
+        withSync.push_back(microsecondsSince(start));
+    }
+    std::sort(times.begin(), times.end());
+    std::sort(withSync.begin(), withSync.end());
+    std::printf("hole %d triangles %d step_median_us %.1f step_p95_us %.1f step_max_us %.1f with_sync_median_us %.1f"
+                " null_build_ms %.1f\n",
+                hole, holeTriangles(), times[times.size() / 2], times[times.size() * 95 / 100], times.back(),
+                withSync[withSync.size() / 2], buildUs / 1000);
+    std::fflush(stdout);
+}
+
+// The holes through the game's own builders, on the NULL driver, from `runDir`/Bin.
+void benchHoles(const std::string& runDir)
+{
+    if (chdir((runDir + "/Bin").c_str()) != 0) {
+        std::fprintf(stderr, "cannot enter %s/Bin\n", runDir.c_str());
+        return;
+    }
+    game = GameState{};
+    game.engine.device = irr::createDevice(irr::video::EDT_NULL);
+    game.engine.device->getLogger()->setLogLevel(irr::ELL_ERROR);
+    game.engine.driver = game.engine.device->getVideoDriver();
+    game.engine.sceneManager = game.engine.device->getSceneManager();
+    game.engine.gui = game.engine.device->getGUIEnvironment();
+    game.engine.fileSystem = game.engine.device->getFileSystem();
+    game.world = NewtonCreate();
+    for (int hole = -1; hole <= 18; ++hole) benchHole(hole);
+    NewtonDestroyAllBodies(game.world);
+    NewtonDestroy(game.world);
+    game.engine.device->drop();
+}
+
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     NewtonWorld* world = NewtonCreate();
     irr::scene::IAnimatedMesh* mesh = makeGridMesh();
@@ -159,5 +253,6 @@ int main()
     benchSteps(world, mesh);
     mesh->drop();
     NewtonDestroy(world);
+    benchHoles(argc > 1 ? argv[1] : TALLOWICK_RUN_DIR);
     return 0;
 }

@@ -37,8 +37,9 @@ constexpr int kFlagBones = 6;            // joints along the cloth after the one
 constexpr int kLoopFrames = 60;          // the waving repeats every 2 s at 30 frames per second
 constexpr float kWaveDegrees = 9.0f;     // bend per joint
 constexpr float kDroopDegrees = -1.2f;   // the tip hangs a little
-constexpr int kFlagWidth = 256;
+constexpr int kFlagWidth = 256;         // the design, in pixels: the cloth's proportions
 constexpr int kFlagHeight = 176;
+constexpr int kPictureHeight = 256;      // the picture is stretched to a power of two, which the software GL mip-maps fast
 
 model::Mesh poleMesh()
 {
@@ -128,22 +129,23 @@ bool insidePolygon(float x, float y, const std::vector<model::Vec2>& corners)
 
 Image flagPicture()
 {
-    Image image(kFlagWidth, kFlagHeight);
+    Image image(kFlagWidth, kPictureHeight);
+    constexpr float kStretch = float(kFlagHeight) / kPictureHeight;
     const Rgba red = rgb(196, 34, 30), cream = palette::cream;
     const std::vector<model::Vec2> star = starCorners(kFlagWidth * 0.56f, kFlagHeight * 0.52f, kFlagHeight * 0.3f, kFlagHeight * 0.12f);
     constexpr int kSamples = 4;  // per axis, for smooth star edges
-    for (int y = 0; y < kFlagHeight; ++y)
+    for (int y = 0; y < kPictureHeight; ++y)
         for (int x = 0; x < kFlagWidth; ++x) {
-            float u = (float(x) + 0.5f) / kFlagWidth, v = (float(y) + 0.5f) / kFlagHeight;
+            float u = (float(x) + 0.5f) / kFlagWidth, v = (float(y) + 0.5f) / kPictureHeight;
             float weave = 0.94f + 0.05f * ((x % 2) ^ (y % 2)) + 0.06f * tilingNoise(u, v, 6, 4, 3, 77);
             int hits = 0;
             for (int sy = 0; sy < kSamples; ++sy)
                 for (int sx = 0; sx < kSamples; ++sx)
-                    hits += insidePolygon(float(x) + (sx + 0.5f) / kSamples, float(y) + (sy + 0.5f) / kSamples, star);
+                    hits += insidePolygon(float(x) + (sx + 0.5f) / kSamples, (float(y) + (sy + 0.5f) / kSamples) * kStretch, star);
             Rgba c = mix(red, cream, float(hits) / (kSamples * kSamples));
             // The sleeve round the pole and a hem at the fly end, with stitching.
             if (u < 0.09f) c = scaled(rgb(150, 26, 24), 1.0f);
-            if (std::fabs(u - 0.1f) < 0.004f && (y / 4) % 2 == 0) c = rgb(236, 220, 190);
+            if (std::fabs(u - 0.1f) < 0.004f && int(float(y) * kStretch / 4) % 2 == 0) c = rgb(236, 220, 190);
             if (u > 0.975f) c = scaled(red, 0.82f);
             if ((v < 0.03f || v > 0.97f) && u >= 0.09f) c = scaled(c, 0.85f);
             image.at(x, y) = scaled(c, weave);

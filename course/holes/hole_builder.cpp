@@ -11,6 +11,7 @@
 #include "course/holes/hole_table.h"
 #include "course/materials.h"
 #include "course/tree_collision.h"
+#include "presentation/backdrop.h"
 #include "presentation/hud.h"
 #include "presentation/shaders.h"
 #include "presentation/textures.h"
@@ -21,7 +22,6 @@ using irr::video::SColor;
 
 constexpr float kCameraStart[3] = {10, 5, -20};
 constexpr float kCameraLookAt[3] = {0, 0, 100};
-constexpr irr::s32 kOctreePolygonsPerNode = 256;
 constexpr float kFlagScale = 0.7f;
 constexpr float kFlagAboveCup = 1.5f;
 constexpr float kPracticeFlagHeight = 2.0f;
@@ -69,15 +69,12 @@ NewtonBody* staticBody(irr::scene::IAnimatedMesh* mesh, bool identityMatrix)
     return body;
 }
 
-// A hole surface: a plain mesh node (or an octree for the terrain) and its collision body.
-BodyNode addSurface(const std::string& file, bool octree, bool identityMatrix)
+// A hole surface: a plain mesh node and its collision body.
+BodyNode addSurface(const std::string& file, bool identityMatrix)
 {
     irr::scene::IAnimatedMesh* mesh = loadModel(file);
     BodyNode surface;
-    if (mesh)
-        surface.node = octree ? static_cast<irr::scene::ISceneNode*>(
-                                    scene()->addOctreeSceneNode(mesh->getMesh(0), nullptr, -1, kOctreePolygonsPerNode))
-                              : scene()->addMeshSceneNode(mesh->getMesh(0));
+    if (mesh) surface.node = scene()->addMeshSceneNode(mesh->getMesh(0));
     surface.body = staticBody(mesh, identityMatrix);
     return surface;
 }
@@ -135,18 +132,20 @@ void addWaterPlane(const HoleRow& row)
     game.scene.waterPlane = water;
 }
 
-void addSkyBox()
+irr::scene::ISceneNode* addSkyBox()
 {
     irr::video::ITexture* top = texture("top1.jpg");
-    scene()->addSkyBoxSceneNode(top, top, texture("left1.jpg"), texture("right1.jpg"), texture("front1.jpg"),
-                                texture("back1.jpg"));
+    return scene()->addSkyBoxSceneNode(top, top, texture("left1.jpg"), texture("right1.jpg"), texture("front1.jpg"),
+                                       texture("back1.jpg"));
 }
 
-void addTerrain(const HoleRow& row)
+// The terrain is drawn with the sky, after the solid surfaces (presentation/backdrop.h).
+void addTerrain(const HoleRow& row, irr::scene::ISceneNode* sky)
 {
     game.scene.terrainTexture = texture(row.terrain);
-    BodyNode ground = addSurface(holeModel(row.hole, "ground"), true, false);
-    if (ground.node) {
+    irr::scene::IAnimatedMesh* mesh = loadModel(holeModel(row.hole, "ground"));
+    BodyNode ground{staticBody(mesh, false), addBackdrop(mesh ? mesh->getMesh(0) : nullptr, sky)};
+    if (mesh) {
         ground.node->setMaterialTexture(0, game.scene.terrainTexture);
         setEmissive(ground.node, 100);
         ground.node->setMaterialFlag(irr::video::EMF_LIGHTING, false);
@@ -207,7 +206,7 @@ void addWaterMesh(const WaterItem& water)
 
 void addBricks(const HoleRow& row)
 {
-    BodyNode bricks = addSurface(holeModel(row.hole, "bricks"), false, true);
+    BodyNode bricks = addSurface(holeModel(row.hole, "bricks"), true);
     if (bricks.node) {
         bricks.node->setMaterialTexture(0, texture("brick.jpg"));
         setNormalTexture(bricks.node, "brickNormal.jpg");
@@ -219,7 +218,7 @@ void addBricks(const HoleRow& row)
 
 BodyNode addPipeSurface(const HoleRow& row, const char* part, const std::string& normal)
 {
-    BodyNode pipes = addSurface(holeModel(row.hole, part), false, false);
+    BodyNode pipes = addSurface(holeModel(row.hole, part), false);
     if (pipes.node) {
         pipes.node->setMaterialTexture(0, texture("pipes.jpg"));
         setNormalTexture(pipes.node, normal);
@@ -246,7 +245,7 @@ void addPipes(const HoleDefinition& definition, const HoleRow& row)
 
 void addGrass(const HoleRow& row)
 {
-    BodyNode grass = addSurface(holeModel(row.hole, "grass"), false, true);
+    BodyNode grass = addSurface(holeModel(row.hole, "grass"), true);
     if (grass.node) {
         grass.node->setMaterialTexture(0, texture("grass.jpg"));
         setEmissive(grass.node, 178);
@@ -256,7 +255,7 @@ void addGrass(const HoleRow& row)
 
 void addCup(const HoleRow& row)
 {
-    BodyNode cup = addSurface(holeModel(row.hole, "cup"), false, true);
+    BodyNode cup = addSurface(holeModel(row.hole, "cup"), true);
     if (cup.node) {
         cup.node->setMaterialTexture(0, texture("black.jpg"));
         setEmissive(cup.node, 130);
@@ -334,8 +333,7 @@ void buildHole(const HoleDefinition& definition)
     setFog();
     addCamera();
     addWaterPlane(*row);
-    addSkyBox();
-    addTerrain(*row);
+    addTerrain(*row, addSkyBox());
     for (const SceneryItem& item : definition.scenery) addSceneryItem(item);
     for (const WaterItem& water : definition.water) addWaterMesh(water);
     addBricks(*row);
