@@ -43,6 +43,8 @@ course::HolePlan holeThreePlan()
             },
             .gaps = {{.side = Side::Left, .from = kGapFrom, .to = kGapFrom + 3}},  // onto the bank above the pond
         }},
+        // a hitching post just up the leg from the cup: a tee shot rolling straight down the middle glances off it
+        .posts = {{.at = {kCupX + 0.2f, -5.1f}, .radius = 0.35f, .height = 0.8f}},
         .terrain = {
             .level = -3.2f,
             .dunes = 0.8f,
