@@ -32,7 +32,7 @@ struct Solution {
 const Solution kSolutions[] = {
     {1, 2, {{-5, 50}, {13, 28}}},  // left of the block, then back to the cup
     {2, 2, {{6, 60}, {0, 65}}},    // to the foot of the ramp, then up it
-    {3, 3, {{4, 90}, {20, 12}}},   // round the hairpin to the end wall, then a tap-in
+    {3, 3, {{2, 85}, {-182, 7}}},  // round the hairpin and down the far leg to beside the cup, then in
     {4, 3, {{0, 40}, {2, 23}, {-34, 7}}},  // into the chute, past the pit prop, then in
     {5, 3, {{-10, 60}, {-42, 40}}},  // into the pipe round the mill's gate, then round the bend
     {6, 3, {{0, 25}, {1, 31}}},      // down the road to the hollow, then up onto the square

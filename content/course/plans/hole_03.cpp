@@ -3,6 +3,10 @@
 // level green to the right of the tee and behind it. The far leg leans towards a gap
 // in its left wall, with the pond in the valley below: a putt round the hairpin
 // needs enough pace to ride the banking, and not so much that it runs out of the gap.
+// The far leg drops early and runs in gently over its last stretch, and the green runs
+// on well past the cup: a tee shot stops anywhere along the run-in or rolls by the cup,
+// instead of every one finding the level green at the same pace and coming back off an
+// end wall just behind the cup.
 #include "content/course/hole_plan.h"
 
 namespace {
@@ -19,6 +23,7 @@ constexpr float kLean = 0.03f;       // the far leg leans towards the gap in its
 constexpr float kGapFrom = 48.5f;    // along the centre line: the far leg, 9 before the cup
 constexpr float kValley = -8.0f;     // the land falls away east of the far leg
 constexpr float kPond = -11.0f;      // the sand under the pond, below the water level of -10
+constexpr float kGreenEnd = -14.5f;  // a putt that runs past the cup has room to die: no backstop close behind it
 
 course::HolePlan holeThreePlan()
 {
@@ -32,12 +37,14 @@ course::HolePlan holeThreePlan()
                 {.at = {0, 4}, .width = 5},                                       // the tee box
                 {.at = {0, 21}, .width = 5.5f, .height = kTurn, .bank = kBanking, .corner = kTurnRadius},
                 {.at = {kCupX, 21}, .width = 5.5f, .height = kTurn, .bank = kBanking, .corner = kTurnRadius},
-                {.at = {kCupX, 6}, .width = 5.5f, .height = -1.6f, .bank = kLean},  // down the far leg
+                {.at = {kCupX, 6}, .width = 5.5f, .height = kLow + 0.2f, .bank = kLean},  // down the far leg to a gentle run-in
                 {.at = {kCupX, -3}, .width = 6, .height = kLow},
-                {.at = {kCupX, -10.5f}, .width = 6, .height = kLow},            // the green
+                {.at = {kCupX, kGreenEnd}, .width = 6, .height = kLow},         // the green, with room past the cup
             },
             .gaps = {{.side = Side::Left, .from = kGapFrom, .to = kGapFrom + 3}},  // onto the bank above the pond
         }},
+        // a hitching post just up the leg from the cup: a tee shot rolling straight down the middle glances off it
+        .posts = {{.at = {kCupX + 0.2f, -5.1f}, .radius = 0.35f, .height = 0.8f}},
         .terrain = {
             .level = -3.2f,
             .dunes = 0.8f,

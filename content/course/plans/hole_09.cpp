@@ -55,9 +55,6 @@ course::HolePlan holeNinePlan()
         // a buffer set against the outside of the top corner turns a hard putt along the high street instead
         // of back down the ramp; it leaves no room behind it for a ball
         .blocks = {{.at = {14.9f, kTopZ - 0.1f}, .size = {3.4f, 0.6f}, .yaw = 45}},
-        // a hitching post in the middle of the cup's leg: a ball running straight down it from the back
-        // glances off, so the cup wants a putt judged past one side of it
-        .posts = {{.at = {-4.5f, kCupZ - 0.9f}, .radius = 0.45f, .height = 0.8f}},
         .terrain = {
             .level = -1.2f,
             .dunes = 0.8f,
