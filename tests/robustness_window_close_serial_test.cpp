@@ -7,11 +7,11 @@
 #include <X11/Xlib.h>
 
 #include <chrono>
-#include <cstring>
 #include <string>
 #include <thread>
 
 #include "tests/menus_test_support.h"
+#include "tests/support/x_window.h"
 
 namespace {
 
@@ -19,36 +19,6 @@ constexpr const char* kCaption = "Tallowick Mini Golf";
 constexpr const char* kOptions = "0010110";
 constexpr const char* kHoleOne = "seed 1\nhole 1 1\nwait holeActive 1 50\n";
 constexpr const char* kSkipFlyOver = "frames 5\nkey RETURN down\nframes 2\nkey RETURN up\nwait introDone 1 2000\nframes 2\n";
-
-Window findWindow(Display* display, Window parent)
-{
-    char* name = nullptr;
-    if (XFetchName(display, parent, &name) && name) {
-        const bool match = std::strcmp(name, kCaption) == 0;
-        XFree(name);
-        if (match) return parent;
-    }
-    Window root, parentOut, *children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(display, parent, &root, &parentOut, &children, &count)) return 0;
-    Window found = 0;
-    for (unsigned i = 0; i < count && !found; ++i) found = findWindow(display, children[i]);
-    if (children) XFree(children);
-    return found;
-}
-
-void askToClose(Display* display, Window window)
-{
-    XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(display, window, False, NoEventMask, &event);
-    XFlush(display);
-}
 
 struct GameScreen {
     const char* name;
@@ -86,7 +56,7 @@ GameRun closeWhenThere(const RunTree& tree, const std::string& script, size_t re
     // The caption is set on the first pass, so the window may not be found by it at once.
     Window window = 0;
     for (int i = 0; i < 500 && !window; ++i) {
-        window = findWindow(display, DefaultRootWindow(display));
+        window = findWindow(display, DefaultRootWindow(display), kCaption);
         if (!window) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     if (window) askToClose(display, window);

@@ -44,15 +44,28 @@ std::string readFile(const std::string& path)
     return text.str();
 }
 
-GameRun runScript(const RunTree& tree, const std::string& script, const std::string& extraArguments)
+namespace {
+
+// Writes the script into the run tree and returns the shell command that plays it from Bin/,
+// its output into the tree; `exec` makes the shell's pid the game's own.
+std::string scriptCommand(const RunTree& tree, const std::string& script, const std::string& extraArguments,
+                          bool exec)
 {
     const std::string scriptPath = tree.path("script.txt");
     const std::string dumpPath = tree.path("dump.jsonl");
     std::ofstream(scriptPath, std::ios::trunc) << script;
     std::remove(dumpPath.c_str());
-    const std::string command = "cd '" + tree.path("Bin") + "' && '" + TALLOWICK_EXE + "' --replay '" +
-                                scriptPath + "' --dump '" + dumpPath + "' " + extraArguments + " >'" +
-                                tree.path("stdout.txt") + "' 2>'" + tree.path("stderr.txt") + "'";
+    return "cd '" + tree.path("Bin") + "' && " + (exec ? "exec '" : "'") + TALLOWICK_EXE + "' --replay '" +
+           scriptPath + "' --dump '" + dumpPath + "' " + extraArguments + " >'" + tree.path("stdout.txt") +
+           "' 2>'" + tree.path("stderr.txt") + "'";
+}
+
+}  // namespace
+
+GameRun runScript(const RunTree& tree, const std::string& script, const std::string& extraArguments)
+{
+    const std::string command = scriptCommand(tree, script, extraArguments, false);
+    const std::string dumpPath = tree.path("dump.jsonl");
     GameRun run;
     int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
@@ -66,14 +79,7 @@ GameRun runScript(const RunTree& tree, const std::string& script, const std::str
 
 RunningGame startScript(const RunTree& tree, const std::string& script, const std::string& extraArguments)
 {
-    const std::string scriptPath = tree.path("script.txt");
-    const std::string dumpPath = tree.path("dump.jsonl");
-    std::ofstream(scriptPath, std::ios::trunc) << script;
-    std::remove(dumpPath.c_str());
-    // exec: the pid is the game's own, not a shell's.
-    const std::string command = "cd '" + tree.path("Bin") + "' && exec '" + TALLOWICK_EXE + "' --replay '" +
-                                scriptPath + "' --dump '" + dumpPath + "' " + extraArguments + " >'" +
-                                tree.path("stdout.txt") + "' 2>'" + tree.path("stderr.txt") + "'";
+    const std::string command = scriptCommand(tree, script, extraArguments, true);
     RunningGame game;
     game.pid = fork();
     if (game.pid == 0) {
