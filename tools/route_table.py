@@ -6,8 +6,8 @@ found (its printed output, one file or more; later files win per hole).
 Zones follow each green's centre line (content/course/plans), one box per stretch,
 each aimed a little past the stretch's end; the box that holds a rest of the hard
 line aims at that line's next target instead; a box round the cup aims at the cup.
-Holes in HAND are written as given there (laid with computer_lab.py plan, search
-and trace), whatever the plans and the lines say.
+Holes in HAND (laid with computer_lab.py plan, search and trace) keep the rows the
+table holds for them, whatever the plans and the lines say.
 
   route_table.py convert_output.txt [more.txt ...]
 """
@@ -166,110 +166,32 @@ def hole_entry(h, seq):
     return body + f"}},\n             {at(*first)}, {cupw}),"
 
 # Holes laid by hand (zone, box x max, x min, z max, z min, route), from computer_lab.py plan and trace.
-HAND = {
-13: """    // Hole 13: off the wall into the flume's mouth, then straight through it into the hairpin,
-    // past the sluice gate on the side the ball lies and into the cup.
-    withLine(HoleRoutes{.hole = 13,
-                        .slots = {kMainSlot, 5, 6, 7, 8, 9, 15, 16, 17},
-                        .zones = {{1, 1.3f, -1.3f, 27.2f, 23.5f, to(at(0, 40), at(6.24f, 42.72f))},
-                                  {2, 2.8f, -6, 23.5f, 3.5f, to(at(0, 40), at(6.24f, 42.72f))},
-                                  {3, 2.5f, -2.5f, 47, 31, to(at(4.5f, 55), at(6.24f, 42.72f))},
-                                  {4, 6.8f, -2.5f, 53, 47, to(at(4.5f, 34), at(6.24f, 42.72f))},
-                                  {5, 9.5f, 4.2f, 47, 37, to(at(6.24f, 42.72f), at(6.24f, 42.72f))},
-                                  {11, 9.5f, 6.8f, 53, 47, to(at(8.4f, 36), at(6.24f, 42.72f)), -3, -4.5f}}},
-             at(8.05f, 57.3f), at(6.24f, 42.72f)),""",
-4: """    // Hole 4: into the chute, along the gulch floor to the corner, then round the pit prop from
-    // the corner's far side, or at the cup from anywhere past it or beside it.
-    withLine(HoleRoutes{.hole = 4,
-                        .slots = range({}, 5, 11),
-                        .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
-                                  {2, 2.8f, -2.8f, 10.45f, 3.5f, to(at(0, 15.25f), at(-18.55f, 48.3f))},
-                                  {3, 2.55f, -2.55f, 22.55f, 10.45f, to(at(0, 21.75f), at(-18.55f, 48.3f))},
-                                  {4, 0.55f, -5.95f, 42.55f, 37.45f, to(at(-10.75f, 40), at(-18.55f, 48.3f))},
-                                  {5, -5.95f, -15.5f, 43.05f, 36.95f, to(at(-20.94f, 40), at(-18.55f, 48.3f))},
-                                  {6, -15.5f, -21.6f, 55.05f, 36.95f, to(at(-18.55f, 48.3f), at(-18.55f, 48.3f))},
-                                  {7, -18.8f, -21.6f, 45.9f, 36.95f, to(at(-17.92f, 63.74f), at(-18.55f, 48.3f))}}},
-             at(-0.41f, 31.14f), at(-18.55f, 48.3f)),""",
-8: """    // Hole 8: up the bank and round onto the flume, past the paddle and down the chute, then the
-    // cup; a ball left on the flume plays on down it.
-    withLine(HoleRoutes{.hole = 8,
-                        .slots = range({kMainSlot, kHomeSlot}, 5, 6),
-                        .zones = {{1, 31.66f, 23.66f, 3.71f, -4.29f, to(at(27.66f, -0.29f), at(27.66f, -0.29f))},
-                                  {2, 25, 9.5f, 21.3f, 17.5f, to(at(28, 19), at(27.66f, -0.29f))}}},
-             at(-5.27f, 44.94f), at(27.66f, -0.29f)),""",
-16: """    // Hole 16: up the ramp, along the wagon yard, up the climb and along the mesa to the cup;
-    // a ball at the yard's near end plays along it, away from its open edge; one at the top of
-    // the climb or on the mesa putts at the cup.
-    withLine(HoleRoutes{.hole = 16,
-                        .slots = range({}, 5, 12),
-                        .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
-                                  {2, 2.8f, -2.8f, 8.2f, 3.5f, to(at(0, 12.5f), at(0, -7.22f))},
-                                  {3, 2.8f, -2.8f, 18.2f, 8.2f, to(at(0, 23.5f), at(0, -7.22f))},
-                                  {4, 2.8f, -14.2f, 23.8f, 18.2f, to(at(-37.64f, 12.05f), at(0, -7.22f))},
-                                  {5, -14.2f, -19.8f, 23.8f, 9.55f, to(at(-15.12f, -18.17f), at(0, -7.22f))},
-                                  {6, -13.95f, -20.05f, 9.55f, -4.17f, to(at(-17, -9.03f), at(0, -7.22f))},
-                                  {7, 2.8f, -7.5f, 23.8f, 18.2f, to(at(-30, 24), at(0, -7.22f))},
-                                  {8, 3.5f, -20.05f, -4.17f, -12, to(at(0, -7.22f), at(0, -7.22f))}}},
-             at(-0.07f, 20.45f), at(0, -7.22f)),""",
-6: """    // Hole 6: down the road into the hollow, then straight up onto the square at the cup.
-    withLine(HoleRoutes{.hole = 6,
-                        .slots = range({kMainSlot, kGateBoxSlot, kGateRouteSlot}, 5, 6),
-                        .zones = {{1, -15.88f, -21.88f, 17.94f, 11.94f, to(at(-17, 4.5f), at(-17.1f, 8.7f))},
-                                  {2, -13.1f, -21.1f, 11.94f, 4.7f, to(at(-17.1f, 8.7f), at(-17.1f, 8.7f))}},
-                        .gatesAway = true},
-             at(-19.16f, 15.2f), at(-17.1f, 8.7f)),""",
-3: """    // Hole 3: round the hairpin to the end wall, then the cup from the far leg or the lower green;
-    // a ball left at the top of the hairpin plays on round it.
-    withLine(HoleRoutes{.hole = 3,
-                        .slots = range({kMainSlot}, 5, 6),
-                        .zones = {{1, 20.5f, 13.8f, 15, -12.5f, to(at(17.05f, -7.24f), at(17.05f, -7.24f))},
-                                  {2, 13.8f, -3, 26, 13, to(at(24, 21), at(17.05f, -7.24f))}}},
-             at(-0.6f, 50), at(17.05f, -7.24f)),""",
-18: """    // Hole 18: through the tunnel onto the platform, past the blade and up to the cup; the putt
-    // along the platform goes firmly, to spend less time under the blade.
-    withLine(HoleRoutes{.hole = 18,
-                        .slots = range({}, 5, 11),
-                        .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
-                                  {2, 2.8f, -2.8f, 8.1f, 3.5f, to(at(0, 11), at(-18.58f, 20.21f))},
-                                  {3, 1.9f, -1.9f, 13.26f, 8.1f, to(at(0, 16.45f), at(-18.58f, 20.21f))},
-                                  {4, 1.9f, -6.54f, 17.06f, 13.26f, to(at(-25.69f, 11.35f), at(-18.58f, 20.21f))},
-                                  {5, -6.54f, -15.68f, 17.46f, 12.86f, to(at(-25, 16), at(-18.58f, 20.21f))},
-                                  {6, -15.68f, -21.48f, 27.5f, 12.26f, to(at(-18.58f, 20.21f), at(-18.58f, 20.21f))}}},
-             at(-3.94f, 23.24f), at(-18.58f, 20.21f)),""",
-11: """    // Hole 11: into the dip below the step, up it below the trough's stand, then the cup.
-    withLine(HoleRoutes{.hole = 11,
-                        .slots = range({kMainSlot}, 5, 13),
-                        .zones = {{1, 2.8f, -2.8f, 4.2f, 3.5f, to(at(0, 9.38f), at(-18.76f, 23.04f))},
-                                  {2, 2.8f, 2.55f, 25.8f, 4.2f, to(at(0, 27), at(-18.76f, 23.04f))},
-                                  {3, 2.55f, -6.95f, 25.55f, 20.45f, to(at(-11.88f, 23), at(-18.76f, 23.04f))},
-                                  {4, -6.95f, -11.2f, 25.55f, 20.45f, to(at(-24, 20.5f), at(-18.76f, 23.04f))},
-                                  {5, -11.2f, -25.3f, 25.8f, 20.2f, to(at(-18.76f, 23.04f), at(-18.76f, 23.04f))}}},
-             at(-18.76f, 23.04f), at(-18.76f, 23.04f)),""",
-9: """    // Hole 9: to the yard's far end, straight up the ramp (the buffer turns the ball along the
-    // high street and over the drop), down the back leg to its foot, then along the cup's leg.
-    withLine(HoleRoutes{.hole = 9,
-                        .slots = range({kMainSlot}, 5, 9),
-                        .zones = {{1, 10, -3, 15.5f, 6, to(at(20, 12), at(0.25f, 27.66f))},
-                                  {2, 18.5f, 10, 40, 6, to(at(14, 55), at(0.25f, 27.66f))},
-                                  {3, 18.5f, -2, 51.5f, 42, to(at(-14, 48), at(0.25f, 27.66f))},
-                                  {4, -12, -20, 51.5f, 31, to(at(-15.97f, 21.98f), at(0.25f, 27.66f))},
-                                  {5, 9, -20, 31, 24.5f, to(at(0.25f, 27.66f), at(0.25f, 27.66f))}}},
-             at(30.44f, 31.6f), at(0.25f, 27.66f)),""",
-14: """    // Hole 14: into the yard, through the gate in the crates onto the tier, then the cup; a ball
-    // short of the yard plays on into it, one in the yard's far corners back to its middle. The
-    // gate is narrow: the yard's near and far halves aim through it along their own lines.
-    withLine(HoleRoutes{.hole = 14,
-                        .slots = range({}, 5, 14),
-                        .zones = {{1, 2.6f, -2.6f, 3.5f, -3, {}},
-                                  {2, 2.8f, -2.8f, 3.5f, 0.7f, to(at(-3.4f, 4.4f), at(-13.11f, 7.62f))},
-                                  {3, 2.8f, -4.5f, 12, 3.5f, to(at(-11, 5.5f), at(-13.11f, 7.62f))},
-                                  {4, -2.8f, -7.4f, 3.5f, 1.5f, to(at(-10, 8.2f), at(-13.11f, 7.62f))},
-                                  {5, -4, -7.4f, 12, 8.5f, to(at(-5.5f, 6.5f), at(-13.11f, 7.62f))},
-                                  {6, -8.2f, -21, 12, 3, to(at(-13.11f, 7.62f), at(-13.11f, 7.62f))},
-                                  {7, -4.5f, -7.4f, 8.5f, 3.5f, to(at(-9.91f, 5.06f), at(-13.11f, 7.62f))},
-                                  {8, -5.2f, -7.4f, 4.9f, 3.5f, to(at(-4, 7), at(-13.11f, 7.62f))}}},
-             at(-3.25f, 3.38f), at(-13.11f, 7.62f)),""",
-}
+# Holes laid by hand (computer_lab.py plan, search and trace): their rows are kept as they stand in
+# the table.
+HAND = {3, 4, 6, 8, 9, 11, 13, 14, 16, 18}
+
+
+def entry_starts(line, previous):
+    """Whether a table line opens a hole's entry: its comment, or its row where none precedes it."""
+    if line.startswith("    // Hole "):
+        return True
+    return line.startswith(("    withLine(", "    {.hole", "};")) and not previous.startswith("    //")
+
+
+def hand_rows(table):
+    """The entries of the holes in HAND, as the table holds them (comment and row)."""
+    rows, hole, lines, previous = {}, None, [], ""
+    for line in table.split("\n"):
+        if entry_starts(line, previous):
+            if hole in HAND:
+                rows[hole] = "\n".join(lines)
+            m = re.match(r"    // Hole (\d+):", line)
+            hole, lines = (int(m.group(1)) if m else None), []
+        lines.append(line)
+        previous = line
+    if hole in HAND:
+        rows[hole] = "\n".join(lines)
+    return rows
 
 # Hand changes after the boxes are drawn: hole 12's first hairpin split in two, its inner half
 # aimed down the second leg, and the foot of that leg (cut away by the boxes above) put back.
@@ -281,7 +203,7 @@ EDITS = [
 ]
 
 
-def generate(seqs):
+def generate(seqs, hand):
     out = ["// Hole by hole: the set-up operations, the zones (zone, box x max, x min, z max, z min,",
            "// and the route it installs: the boxes follow the green's centre line, each aimed on",
            "// down the hole) and the hard line from the tee with the cup.",
@@ -296,7 +218,7 @@ def generate(seqs):
            "     .gatesAway = true},"]
     for h in ORDER:
         if h in HAND:
-            out.append(HAND[h]); continue
+            out.append(hand[h]); continue
         out.append(hole_entry(h, seqs.get(h, [])))
     out.append("};")
     text = "\n".join(out) + "\n"
@@ -312,6 +234,9 @@ p = ROOT + '/course/holes/computer_routes.cpp'
 s = open(p).read()
 a = s.index('// TABLE\n') + len('// TABLE\n')
 b = s.index('// END TABLE\n')
-s = s[:a] + generate(seqs) + s[b:]
+hand = hand_rows(s[a:b])
+missing = HAND - set(hand)
+if missing: sys.exit(f"no hand-laid rows in the table for holes {sorted(missing)}")
+s = s[:a] + generate(seqs, hand) + s[b:]
 open(p, 'w').write(s)
 print({h: len(v) for h, v in seqs.items()})
