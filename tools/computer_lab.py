@@ -168,6 +168,33 @@ def rests_for(bin_dir, hole, targets):
     return [(d["ball"][SEAT - 1], d["holeStrokes"][SEAT - 1], d["holedOut"][SEAT - 1]) for d in dumps]
 
 
+def best_trial(a, targets, trials, goal, skip_sunk=False, holed_score=-1):
+    """Plays each trial target after `targets`; the best as (score, target, rest, holed), or None.
+    The score is the rest's distance from `goal` (a sunk ball 99 more, or left out with
+    `skip_sunk`); a holed putt scores `holed_score`."""
+    import math
+    best = None
+    with concurrent.futures.ThreadPoolExecutor(a.jobs) as pool:
+        futures = {pool.submit(rests_for, a.bin, a.hole, targets + [t]): t for t in trials}
+        for f in concurrent.futures.as_completed(futures):
+            rests = f.result()
+            if len(rests) < len(targets) + 1:
+                continue
+            b, n, holed = rests[len(targets)]
+            if skip_sunk and b[1] < -50 and not holed:
+                continue
+            score = holed_score if holed else math.hypot(b[0] - goal[0], b[2] - goal[1]) + (0 if b[1] > -50 else 99)
+            if best is None or score < best[0]:
+                best = (score, futures[f], b, holed)
+    return best
+
+
+def report_stroke(k, best):
+    score, target, b, holed = best
+    print(f"stroke {k + 1}: target {target} -> ({b[0]:.2f}, {b[1]:.2f}, {b[2]:.2f})"
+          f" {'HOLED' if holed else f'off {score:.2f}'}", flush=True)
+
+
 def plan(a):
     """Greedy: for each wanted rest point in turn (the cup last), the target whose putt ends nearest."""
     import math
@@ -191,29 +218,13 @@ def plan(a):
                 targets.append(goal)
                 print(f"stroke {k + 1}: target {goal} HOLED", flush=True)
                 break
-        best = None
-        with concurrent.futures.ThreadPoolExecutor(a.jobs) as pool:
-            futures = {pool.submit(rests_for, a.bin, a.hole, targets + [t]): t for t in trials}
-            for f in concurrent.futures.as_completed(futures):
-                rests = f.result()
-                if len(rests) < len(targets) + 1:
-                    continue
-                b, n, holed = rests[len(targets)]
-                if b[1] < -50 and not holed:
-                    continue
-                last = k == len(wanted) - 1
-                score = -1 if holed else math.hypot(b[0] - goal[0], b[2] - goal[1]) + (0 if b[1] > -50 else 99)
-                if holed and not last:
-                    score = -2
-                if best is None or score < best[0]:
-                    best = (score, futures[f], b, holed)
+        best = best_trial(a, targets, trials, goal, skip_sunk=True, holed_score=-1 if last else -2)
         if not best:
             print("no trial worked")
             return
         targets.append(best[1])
         ball = (best[2][0], best[2][2])
-        print(f"stroke {k + 1}: target {best[1]} -> ({best[2][0]:.2f}, {best[2][1]:.2f}, {best[2][2]:.2f})"
-              f" {'HOLED' if best[3] else f'off {best[0]:.2f}'}", flush=True)
+        report_stroke(k, best)
         if best[3]:
             break
     print("targets", " ".join(f"{x},{z}" for x, z in targets))
@@ -234,7 +245,6 @@ def human_to_target(ball, aim_degrees, power_frames, scale=1.0, turn=0.0):
 
 def convert(a):
     """Follows a reference solution ("AIM,POWER ...", as stroke_lab): each stroke as a target, refined nearby."""
-    import math
     table = hole_table()
     par, cup = table[a.hole]
     strokes = [w.split(",") for w in a.targets.split()]
@@ -250,24 +260,13 @@ def convert(a):
         trials = [human_to_target(ball, aim, power, sc, tu) for sc in a.scales for tu in a.turns]
         for sc in (0.7, 1.0, 1.4, 2.0):  # and straight at the wanted rest
             trials.append((round(ball[0] + (goal[0] - ball[0]) * sc, 2), round(ball[1] + (goal[1] - ball[1]) * sc, 2)))
-        best = None
-        with concurrent.futures.ThreadPoolExecutor(a.jobs) as pool:
-            futures = {pool.submit(rests_for, a.bin, a.hole, targets + [t]): t for t in trials}
-            for f in concurrent.futures.as_completed(futures):
-                rests = f.result()
-                if len(rests) < len(targets) + 1:
-                    continue
-                b, n, holed = rests[len(targets)]
-                score = -1 if holed else math.hypot(b[0] - goal[0], b[2] - goal[1]) + (0 if b[1] > -50 else 99)
-                if best is None or score < best[0]:
-                    best = (score, futures[f], b, holed)
+        best = best_trial(a, targets, trials, goal)
         if not best:
             print("no trial worked")
             return
         targets.append(best[1])
         ball = (best[2][0], best[2][2])
-        print(f"stroke {k + 1}: target {best[1]} -> ({best[2][0]:.2f}, {best[2][1]:.2f}, {best[2][2]:.2f})"
-              f" {'HOLED' if best[3] else f'off {best[0]:.2f}'}", flush=True)
+        report_stroke(k, best)
         if best[3]:
             break
     print("targets", " ".join(f"{x},{z}" for x, z in targets), flush=True)
