@@ -370,6 +370,23 @@ void recordFps()
     recorder.fps = fps;
 }
 
+void pace()
+{
+    // Vsync is not available everywhere (and a 144 Hz display would run the
+    // per-frame constants too fast), so the loop holds 60 passes a second itself.
+    const auto frame = std::chrono::duration_cast<Clock::duration>(
+        std::chrono::duration<double>(kPacedFrameSeconds));
+    Clock::time_point now = Clock::now();
+    if (!pacingStarted || now > pacedDeadline + frame * 4) {
+        pacedDeadline = now;
+        pacingStarted = true;
+    }
+    pacedDeadline += frame;
+    if (pacedDeadline > now) std::this_thread::sleep_until(pacedDeadline);
+}
+
+}  // namespace
+
 void captureBackBuffer(const std::string& path)
 {
     irr::video::IVideoDriver* driver = game.engine.driver;
@@ -391,23 +408,6 @@ void captureBackBuffer(const std::string& path)
         std::cerr << "replay: cannot write " << path << std::endl;
     image->drop();
 }
-
-void pace()
-{
-    // Vsync is not available everywhere (and a 144 Hz display would run the
-    // per-frame constants too fast), so the loop holds 60 passes a second itself.
-    const auto frame = std::chrono::duration_cast<Clock::duration>(
-        std::chrono::duration<double>(kPacedFrameSeconds));
-    Clock::time_point now = Clock::now();
-    if (!pacingStarted || now > pacedDeadline + frame * 4) {
-        pacedDeadline = now;
-        pacingStarted = true;
-    }
-    pacedDeadline += frame;
-    if (pacedDeadline > now) std::this_thread::sleep_until(pacedDeadline);
-}
-
-}  // namespace
 
 int replayParseArguments(int argc, char** argv)
 {

@@ -40,6 +40,8 @@ void replayAttachDevice(irr::IrrlichtDevice* device);
 void replayBeginLoop();
 bool runDevice();
 void beforePresent();
+// Saves the frame drawn so far (the back buffer, before endScene) as a picture file.
+void captureBackBuffer(const std::string& path);
 void afterPass();
 // Prints the harness's closing line on stderr; called when the loop ends.
 void replayFinish();

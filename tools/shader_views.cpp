@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 #include "app/game_state.h"
+#include "app/replay.h"
 #include "course/holes/hole_builder.h"
 #include "play/turn_cycle.h"
 #include "presentation/shaders.h"
@@ -38,27 +39,6 @@ struct Quiet : irr::IEventReceiver {
         return true;
     }
 };
-
-void capture(const std::string& path)
-{
-    irr::video::IVideoDriver* driver = game.engine.driver;
-    irr::core::dimension2du size = driver->getScreenSize();
-    std::vector<uint8_t> pixels(size_t(size.Width) * size.Height * 4);
-    glReadBuffer(GL_BACK);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, size.Width, size.Height, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
-    irr::video::IImage* image = driver->createImage(irr::video::ECF_A8R8G8B8, size);
-    auto* target = static_cast<uint8_t*>(image->lock());
-    const size_t row = size_t(size.Width) * 4;
-    for (uint32_t y = 0; y < size.Height; ++y) {
-        uint8_t* out = target + (size.Height - 1 - y) * row;
-        std::copy_n(pixels.data() + y * row, row, out);
-        for (size_t x = 3; x < row; x += 4) out[x] = 255;
-    }
-    image->unlock();
-    driver->writeImageToFile(image, path.c_str());
-    image->drop();
-}
 
 }  // namespace
 
@@ -133,9 +113,9 @@ int main(int argc, char** argv)
         game.engine.sceneManager->drawAll();
     };
     frame(); game.engine.driver->endScene();
-    frame(); capture(out); game.engine.driver->endScene();
+    frame(); captureBackBuffer(out); game.engine.driver->endScene();
     device->getTimer()->setTime(timeMs + kWaterLookMs);
-    frame(); capture(out.substr(0, out.size() - 4) + "_500.png"); game.engine.driver->endScene();
+    frame(); captureBackBuffer(out.substr(0, out.size() - 4) + "_500.png"); game.engine.driver->endScene();
     if (timeFrames > 0) {
         auto start = std::chrono::steady_clock::now();
         for (int i = 0; i < timeFrames; ++i) { device->getTimer()->setTime(timeMs + kTimedFrameMs * unsigned(i)); frame(); game.engine.driver->endScene(); }
