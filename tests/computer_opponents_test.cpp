@@ -3,6 +3,7 @@
 // it out. tools/computer_lab.py runs the same evaluation over more seeds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <string>
@@ -44,14 +45,16 @@ struct Card {
     bool holedOut[kHard + 1] = {};
 };
 
-Card playHole(int hole, int seed)
+// One hole with player 1 and the computer seats `kinds` ("easy medium hard", say).
+Card playHole(int hole, int seed, const std::string& kinds = kSeats)
 {
     Card card;
     card.hole = hole;
     card.seed = seed;
-    const std::string script = "seed " + std::to_string(seed) + "\nhole " + std::to_string(hole) + " 4 " + kSeats +
-                               "\n" + kSkipFlyOver + kGiveUp + "wait scorecardShowing 1 " +
-                               std::to_string(kHoleFrames) + "\ndump\nquit\n";
+    const int players = 1 + int(std::count(kinds.begin(), kinds.end(), ' ')) + 1;
+    const std::string script = "seed " + std::to_string(seed) + "\nhole " + std::to_string(hole) + " " +
+                               std::to_string(players) + " " + kinds + "\n" + kSkipFlyOver + kGiveUp +
+                               "wait scorecardShowing 1 " + std::to_string(kHoleFrames) + "\ndump\nquit\n";
     RunTree tree;
     GameRun run = runScript(tree, script, "--null-video");
     if (run.status != 0 || run.dumps.size() != 1) {
@@ -59,7 +62,7 @@ Card playHole(int hole, int seed)
         return card;
     }
     card.played = true;
-    for (int seat = kEasy; seat <= kHard; ++seat) {
+    for (int seat = kEasy; seat < players; ++seat) {
         card.strokes[seat] = strokes(run.dumps[0], seat);
         card.holedOut[seat] = jsonElement(jsonValue(run.dumps[0], "holedOut"), seat) == "1";
     }
@@ -67,12 +70,12 @@ Card playHole(int hole, int seed)
 }
 
 // Every built hole at one seed, two games at a time.
-std::vector<Card> playTheCourse(const std::vector<int>& holes, int seed)
+std::vector<Card> playTheCourse(const std::vector<int>& holes, int seed, const std::string& kinds = kSeats)
 {
     std::vector<Card> cards(holes.size());
     std::atomic<size_t> next{0};
     auto worker = [&] {
-        for (size_t i = next++; i < cards.size(); i = next++) cards[i] = playHole(holes[i], seed);
+        for (size_t i = next++; i < cards.size(); i = next++) cards[i] = playHole(holes[i], seed, kinds);
     };
     std::thread other(worker);
     worker();
@@ -114,6 +117,27 @@ TEST_P(ComputersPlayEachHole, EachDifficultyMeetsItsMark)
     EXPECT_LT(total[kHard], total[kMedium]);
     EXPECT_LT(total[kHard], total[kEasy]);
     std::printf("total: easy %d medium %d hard %d\n", total[kEasy], total[kMedium], total[kHard]);
+}
+
+// The common game: one player and one hard computer, which tees off from the spot right of
+// the middle. It plays close to par there too: never worse than par + 1, and over the
+// course no worse than par.
+TEST(ComputersPlayEachHole, HardInTheSecondSeatOfTwoPlaysCloseToPar)
+{
+    constexpr int kSecondSeat = 1;  // index in the card, as seat 2
+    const std::vector<int> holes = builtHoles();
+    const std::vector<Card> cards = playTheCourse(holes, 1, "hard");
+    int total = 0, parTotal = 0;
+    for (const Card& card : cards) {
+        ASSERT_TRUE(card.played) << "hole " << card.hole << ": " << card.error;
+        const int par = holeRow(card.hole)->par;
+        EXPECT_TRUE(card.holedOut[kSecondSeat]) << "hole " << card.hole;
+        EXPECT_LE(card.strokes[kSecondSeat], par + 1) << "hard from seat 2 of 2 on hole " << card.hole;
+        total += card.strokes[kSecondSeat];
+        parTotal += par;
+    }
+    EXPECT_LE(total, parTotal);
+    std::printf("seat 2 of 2, hard: %d (par %d)\n", total, parTotal);
 }
 
 std::string seedName(const testing::TestParamInfo<int>& info) { return "Seed" + std::to_string(info.param); }
