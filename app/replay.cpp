@@ -17,6 +17,7 @@
 #include "app/game_state.h"
 #include "app/state_dump.h"
 #include "course/ai.h"
+#include "course/holes/computer_routes.h"
 #include "presentation/sound_bank.h"
 
 using irr::SEvent;
@@ -113,12 +114,19 @@ double parseCoordinate(const Command& command, size_t index)
     return value;
 }
 
+// `line T X Z`: the holes set up from now on give a computer seat teeing off at x = T the first line
+// (X, Z) (for tuning the routes).
 // `target P X Z`: player P's computer opponent putts at (X, Z) until a zone of the hole re-routes it.
 void pointOpponent(const Command& c)
 {
     AI* opponent = computerOpponent(std::stoi(c.words[1]));
     const Waypoint point{float(std::stod(c.words[2])), 0, float(std::stod(c.words[3])), 0};
     if (opponent) opponent->setMainRoute(point, point, point);
+}
+
+void overrideLine(const Command& c)
+{
+    overrideComputerLine(float(std::stod(c.words[1])), float(std::stod(c.words[2])), float(std::stod(c.words[3])));
 }
 
 const NamedKey* findKey(const std::string& name)
@@ -159,6 +167,9 @@ void validate(const Command& c)
         if (parseNumber(c, 1, 2) > kMaxPlayers) malformed(c, "target: players 2 to 4");
         parseCoordinate(c, 2);
         parseCoordinate(c, 3);
+    } else if (verb == "line") {
+        needs(4);
+        for (size_t w = 1; w <= 3; ++w) parseCoordinate(c, w);
     } else if (verb == "dump" || verb == "quit") { needs(1); }
     else if (verb == "shot" || verb == "mark") { needs(2); }
     else if (verb == "start" || verb == "hole") {
@@ -340,6 +351,7 @@ void advanceScript()
         else if (verb == "start") requestStart(c, false);
         else if (verb == "hole") requestStart(c, true);
         else if (verb == "target") pointOpponent(c);
+        else if (verb == "line") overrideLine(c);
         else if (verb == "quit") break;
     }
     replay.next = replay.script.size();

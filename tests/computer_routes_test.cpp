@@ -2,6 +2,7 @@
 // their latches, the home zone; and how hole 1 hands out its route variants.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <set>
 #include <utility>
@@ -202,6 +203,46 @@ TEST(ComputerRoute, WithoutZonesAVariantBesideTheCupGivesWayToTheCup)
     }
     EXPECT_GT(firstTargets.size(), 2u) << "the variants aim at different points";
     game.match.difficulty[2] = game.match.difficulty[3] = 0;
+}
+
+// Each seat putts from its own spot on the tee: the hard line is the one tuned for that spot,
+// and easy and medium draw their lay-ups and their aims beside it about that spot too.
+TEST(ComputerRoute, TheFirstLineFollowsTheSeatsTeeSpot)
+{
+    const float kSpot = 1.0f;  // seat 2 of two
+    game.match.playerCount = 4;
+    game.match.difficulty[4] = 3;
+    setupComputerRoutes(13);
+    const Waypoint fromSeatFour = computerOpponent(4)->target();
+    game.match.playerCount = 2;
+    game.match.difficulty[2] = 3;
+    game.match.difficulty[4] = 0;
+    setupComputerRoutes(13);
+    const Waypoint line = computerOpponent(2)->target();
+    EXPECT_NE(target(*computerOpponent(2)), std::make_pair(fromSeatFour.x, fromSeatFour.z))
+        << "hole 13 has its own line from this spot";
+
+    const float dx = line.x - kSpot, dz = line.z, reach = std::hypot(dx, dz);
+    std::set<int> kinds;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        for (int difficulty : {1, 2}) {
+            game.match.difficulty[2] = difficulty;
+            std::srand(seed);
+            setupComputerRoutes(13);
+            const Waypoint t = computerOpponent(2)->target();
+            const float tx = t.x - kSpot, tz = t.z, along = (tx * dx + tz * dz) / reach;
+            const float across = (tz * dx - tx * dz) / reach, part = std::hypot(tx, tz) / reach;
+            const bool layUp = std::fabs(across) < 0.01f && part < 0.95f;
+            const bool beside = std::fabs(part - 1) < 0.001f && std::fabs(across) > 0.01f;
+            const bool onLine = std::fabs(across) < 0.01f && std::fabs(part - 1) < 0.001f;
+            EXPECT_TRUE(layUp || beside || onLine) << "seed " << seed << " difficulty " << difficulty;
+            EXPECT_GT(along, 0);
+            kinds.insert(layUp ? 0 : beside ? 1 : 2);
+        }
+    }
+    EXPECT_EQ(kinds.size(), 3u) << "lay-ups, aims beside and the line itself are all drawn";
+    game.match.difficulty[2] = 0;
+    game.match.playerCount = 1;
 }
 
 }  // namespace

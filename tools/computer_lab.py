@@ -16,6 +16,11 @@
   computer_lab.py convert HOLE "R2,90 R76,14" --rests="X,Z" --scales=0.9,1,1.1 --turns=-2,0,2
         the reference strokes (as tools/stroke_lab.py writes them) turned into targets,
         each refined over the scales and turns towards the wanted rest (then the cup)
+  computer_lab.py lines 1-18 --spots=1,-1 [--apply]
+        the hard line from each tee spot: the strokes of a hard seat teeing off there
+        (the other seats give up) with the line as the table has it, then with the
+        line turned and stretched about the spot (--turns-deg, --stretch); prints the
+        best per hole and spot as rows for the table of lines from the other spots
   options: --bin DIR (default build/game/Bin), --jobs N
 """
 import argparse, concurrent.futures, json, os, re, subprocess, tempfile
@@ -272,9 +277,82 @@ def convert(a):
     print("targets", " ".join(f"{x},{z}" for x, z in targets), flush=True)
 
 
+# Each tee spot a computer seat tees off from: the player count and the seat.
+SPOTS = {-1.5: (4, 4), -1.0: (3, 3), 0.5: (4, 2), 1.0: (2, 2), 1.5: (4, 3)}
+
+
+def spot_script(hole, spot, line=None, delay=0, max_frames=40000):
+    """A hard seat at `spot` plays the hole alone (the other seats give up in turn);
+    `line` overrides its first line; `delay` frames pass before player 1 gives up."""
+    players, seat = SPOTS[spot]
+    kinds = ["hard" if k == seat else "human" for k in range(2, players + 1)]
+    lines = [f"line {spot} {line[0]} {line[1]}"] if line else []
+    lines += [f"seed 1", f"hole {hole} {players} {' '.join(kinds)}"] + INTO_PLAY + [f"frames {delay}"] + GIVE_UP
+    for k in range(2, players + 1):
+        if k != seat:
+            lines += [f"wait currentPlayer {k} {max_frames}", "frames 3"] + GIVE_UP
+    return lines + [f"wait scorecardShowing 1 {max_frames}", "dump"], seat
+
+
+def spot_strokes(bin_dir, hole, spot, line, delay):
+    script, seat = spot_script(hole, spot, line, delay)
+    status, dumps = run_script(bin_dir, script)
+    if status != 0 or not dumps or dumps[-1].get("scorecardShowing") != 1:
+        return 99
+    return int(dumps[-1]["holeStrokes"][seat - 1])
+
+
+def routes_line(hole):
+    """The line the route table gives hole `hole` (from seat 4's spot)."""
+    text = open(os.path.join(ROOT, "course/holes/computer_routes.cpp")).read()
+    m = re.search(r"\.hole = %d,.*?\n\s*at\((-?[\d.]+)f?, (-?[\d.]+)f?\), at\(" % hole, text, re.S)
+    return (float(m.group(1)), float(m.group(2))) if m else None
+
+
+def line_cost(strokes, par):
+    # Over par costs most; par and one under are what a hard player should score.
+    return sum(3 * max(0, s - par) + max(0, par - 1 - s) for s in strokes)
+
+
+def lines(a):
+    import math
+    table = hole_table()
+    spots = [float(v) for v in a.spots.split(",")]
+    delays = [int(v) for v in a.delays.split(",")]
+    for hole in parse_range(a.holes):
+        par = table[hole][0]
+        base = routes_line(hole) if hole != 1 else None  # hole 1 keeps its own routes
+        if not base:
+            continue
+        for spot in spots:
+            dx, dz = base[0] - spot, base[1]
+            trials = {}
+            for turn in a.turns_deg:
+                for stretch in a.stretch:
+                    t = math.radians(turn)
+                    x = spot + (dx * math.cos(t) + dz * math.sin(t)) * stretch
+                    z = (dz * math.cos(t) - dx * math.sin(t)) * stretch
+                    trials[(turn, stretch)] = (round(x, 2), round(z, 2))
+            jobs = [(k, d) for k in trials for d in delays]
+            with concurrent.futures.ThreadPoolExecutor(a.jobs) as pool:
+                got = dict(zip(jobs, pool.map(lambda j: spot_strokes(a.bin, hole, spot, trials[j[0]], j[1]), jobs)))
+            cost = {k: line_cost([got[(k, d)] for d in delays], par) for k in trials}
+            def smooth(k):  # a line whose neighbours (a step of turn either side) also play well
+                i = a.turns_deg.index(k[0])
+                near = [cost[(a.turns_deg[j], k[1])] for j in (i - 1, i + 1) if 0 <= j < len(a.turns_deg)]
+                return cost[k] + 0.5 * sum(near) / max(1, len(near)), abs(k[0]) + abs(k[1] - 1) * 10
+            best = min(trials, key=smooth)
+            now = (0.0, 1.0) if (0.0, 1.0) in trials else None
+            shown = lambda k: [got[(k, d)] for d in delays]
+            print(f"hole {hole} par {par} spot {spot:+.1f}: table line {base} {shown(now) if now else ''}"
+                  f" -> best {trials[best]} (turn {best[0]}, stretch {best[1]}) {shown(best)}", flush=True)
+            if now is None or cost[best] < cost[now]:
+                print(f"    {{{hole}, {spot}f, at({trials[best][0]}f, {trials[best][1]}f)}},", flush=True)
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    ap.add_argument("mode", choices=["eval", "trace", "search", "plan", "convert"])
+    ap.add_argument("mode", choices=["eval", "trace", "search", "plan", "convert", "lines"])
     ap.add_argument("holes")
     ap.add_argument("targets", nargs="?", default="")
     ap.add_argument("--bin", default=os.path.join(ROOT, "build/game/Bin"))
@@ -290,7 +368,15 @@ def main():
     ap.add_argument("--scales", type=lambda t: [float(v) for v in t.split(",")], default=[1.0])
     ap.add_argument("--turns", type=lambda t: [float(v) for v in t.split(",")], default=[0.0])
     ap.add_argument("--step", type=int, default=4)
+    ap.add_argument("--spots", default="-1.5,-1,0.5,1,1.5")
+    ap.add_argument("--delays", default="0,53")
+    ap.add_argument("--turns-deg", type=lambda t: [float(v) for v in t.split(",")],
+                    default=[-5.0, -4.0, -3.0, -2.0, -1.0, 0.0, 1.0, 2.0, 3.0, 4.0, 5.0])
+    ap.add_argument("--stretch", type=lambda t: [float(v) for v in t.split(",")], default=[0.9, 1.0, 1.1])
     a = ap.parse_args()
+    if a.mode == "lines":
+        lines(a)
+        return
     if a.mode == "eval":
         evaluate(a)
         return

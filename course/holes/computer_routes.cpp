@@ -1,5 +1,6 @@
 #include "course/holes/computer_routes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <initializer_list>
@@ -7,6 +8,7 @@
 
 #include "app/game_state.h"
 #include "course/ai.h"
+#include "course/ball_and_putter.h"
 
 namespace {
 
@@ -30,6 +32,8 @@ struct HoleRoutes {
     Route easy[kDraws] = {};     // the first route by draw; zone 1's route where there is no main route
     Route medium[kDraws] = {};
     Route hard = {};
+    bool lined = false;          // the first routes come from the hard line (per tee spot) instead
+    Waypoint line = {}, cup = {};
     std::vector<ZoneRow> zones = {};
     bool gatesAway = false;      // both gate boxes far outside the course
     float gateBoxes[8] = {};     // A: x min, x max, z max, z min; B: x max, x min, z max, z min
@@ -50,31 +54,16 @@ std::vector<int32_t> range(std::initializer_list<int32_t> singles, int32_t from 
     return slots;
 }
 
-// The first route of easy and medium players, by draw, from the hard line t (aimed
-// from the tee): short of it (a lay-up), or turned beside it by a few degrees.
-constexpr float kDegreesToRadians = 3.14159265f / 180.0f;
-
-Waypoint shortOf(Waypoint t, float part) { return {t.x * part, t.y, t.z * part, t.radius}; }
-
-Waypoint besideOf(Waypoint t, float degrees)
-{
-    const float a = degrees * kDegreesToRadians, c = std::cos(a), s = std::sin(a);
-    return {t.x * c + t.z * s, t.y, t.z * c - t.x * s, t.radius};
-}
-
 // On a hole without zones a first target beside the cup gives way to the cup once the ball lies near it.
 constexpr int32_t kNearTheCup = 3;
 
+// The hard line from seat 4's tee spot (x = -1.5) and the cup; the easy and medium routes are drawn
+// from the line of the seat's own spot when the hole is set up.
 HoleRoutes withLine(HoleRoutes row, Waypoint line, Waypoint cup)
 {
-    if (row.zones.empty()) line.radius = kNearTheCup;
-    const Waypoint easy[kDraws] = {shortOf(line, 0.65f), besideOf(line, -4), besideOf(line, 4), shortOf(line, 0.85f)};
-    const Waypoint medium[kDraws] = {shortOf(line, 0.9f), line, besideOf(line, 2), line};
-    for (int32_t r = 0; r < kDraws; ++r) {
-        row.easy[r] = to(easy[r], cup);
-        row.medium[r] = to(medium[r], cup);
-    }
-    row.hard = to(line, cup);
+    row.lined = true;
+    row.line = line;
+    row.cup = cup;
     return row;
 }
 
@@ -270,11 +259,64 @@ bool hasSlot(const HoleRoutes& routes, int32_t slot)
     return false;
 }
 
-const Route& firstRoute(const HoleRoutes& routes, int32_t difficulty)
+// The hard line from the other tee spots, where the one from seat 4's spot misses: walls turn a
+// change of a metre at the tee into a different hole. Hole, tee spot x, then the line.
+struct TeeLine {
+    int32_t hole;
+    float teeX;
+    Waypoint line;
+};
+
+const TeeLine kTeeLines[] = {
+    // SPOT LINES
+    {5, 1.0f, at(-4.49f, 34.13f)},
+    {6, 1.0f, at(-18.69f, 12.79f)},
+    {13, 1.0f, at(4.25f, 61.69f)},
+    {16, 1.0f, at(-1.49f, 20.33f)},
+    {18, 1.0f, at(-3.13f, 23.4f)},
+    // END SPOT LINES
+};
+
+std::vector<TeeLine> overridingLines;  // set by tuning tools
+
+Waypoint lineFrom(const HoleRoutes& routes, float teeX)
 {
-    if (difficulty == kHard) return routes.hard;
+    Waypoint line = routes.line;
+    for (const TeeLine& row : kTeeLines)
+        if (row.hole == routes.hole && std::fabs(row.teeX - teeX) < 0.01f) line = row.line;
+    for (const TeeLine& row : overridingLines)
+        if (std::fabs(row.teeX - teeX) < 0.01f) line = row.line;
+    if (routes.zones.empty()) line.radius = kNearTheCup;
+    return line;
+}
+
+// A point `part` of the way from the tee spot to t (a lay-up), or t turned about the tee spot.
+Waypoint shortOf(Waypoint t, float teeX, float part) { return {teeX + (t.x - teeX) * part, t.y, t.z * part, t.radius}; }
+
+constexpr float kDegreesToRadians = 3.14159265f / 180.0f;
+
+Waypoint besideOf(Waypoint t, float teeX, float degrees)
+{
+    const float a = degrees * kDegreesToRadians, c = std::cos(a), s = std::sin(a), x = t.x - teeX;
+    return {teeX + x * c + t.z * s, t.y, t.z * c - x * s, t.radius};
+}
+
+// The first route of a seat teeing off at teeX: hard plays the line; easy and medium draw
+// (r = rand() % 4 + 1) a lay-up short of it or an aim a few degrees beside it.
+Route firstRoute(const HoleRoutes& routes, int32_t difficulty, float teeX)
+{
+    if (!routes.lined) {
+        if (difficulty == kHard) return routes.hard;
+        const int32_t r = std::rand() % kDraws + 1;
+        return (difficulty == kEasy ? routes.easy : routes.medium)[r - 1];
+    }
+    const Waypoint line = lineFrom(routes, teeX);
+    if (difficulty == kHard) return to(line, routes.cup);
     const int32_t r = std::rand() % kDraws + 1;
-    return (difficulty == kEasy ? routes.easy : routes.medium)[r - 1];
+    const Waypoint easy[kDraws] = {shortOf(line, teeX, 0.65f), besideOf(line, teeX, -4), besideOf(line, teeX, 4),
+                                   shortOf(line, teeX, 0.85f)};
+    const Waypoint medium[kDraws] = {shortOf(line, teeX, 0.9f), line, besideOf(line, teeX, 2), line};
+    return to((difficulty == kEasy ? easy : medium)[r - 1], routes.cup);
 }
 
 void setZoneSlot(AI& ai, const HoleRoutes& routes, int32_t zone, const Route& first)
@@ -313,6 +355,13 @@ void setupComputerRoutes(int32_t hole)
     for (int32_t p = 2; p <= kMaxPlayers; ++p) {
         const int32_t difficulty = game.match.difficulty[p];
         if (difficulty < kEasy || difficulty > kHard) continue;
-        setupOpponent(*computerOpponent(p), *routes, firstRoute(*routes, difficulty));
+        float tee[3];
+        ballStartPosition(std::clamp(game.match.playerCount, 1, kMaxPlayers), p, tee);
+        setupOpponent(*computerOpponent(p), *routes, firstRoute(*routes, difficulty, tee[0]));
     }
+}
+
+void overrideComputerLine(float teeX, float x, float z)
+{
+    overridingLines.push_back({0, teeX, {x, 0, z, 0}});
 }

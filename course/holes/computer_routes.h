@@ -7,3 +7,7 @@
 // first route (drawn at random for easy and medium) and the hole's zones. The
 // builder seeds the random generator just before.
 void setupComputerRoutes(int32_t hole);
+
+// For tuning: from now on every hole's first line from tee spot teeX (hard plays it; easy and
+// medium draw from it) is (x, z). Hole 1 keeps its own routes.
+void overrideComputerLine(float teeX, float x, float z);
