@@ -1,7 +1,7 @@
 // A whole one-hole match for four players on hole 1, from the fly-over to the
 // scorecard and back to the main menu. Every player putts straight at 4500 power:
-// player 4 holes in one, player 3 holes out in three; players 1 and 2 run up
-// against the stroke limit.
+// players 2 and 4 hole in one, player 1 in three; player 3, teeing off on the right,
+// runs into the brick block until the stroke limit.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int kStrokes = 16;
+constexpr int kStrokes = 11;
 constexpr const char* kStroke =
     "frames 1\nkey SPACE down\nframes 45\nkey SPACE up\nwait turnPending 1 3000\ndump\nwait turnPending 0 1500\n";
 constexpr const char* kLastStroke = "frames 1\nkey SPACE down\nframes 45\nkey SPACE up\nwait scorecardShowing 1 3000\ndump\n";
@@ -33,23 +33,26 @@ TEST(FourPlayers, OneHoleMatchRunsFromTheFirstStrokeToTheMedalsAndBackToTheMenu)
     for (const std::string& d : run.dumps) banners += jsonValue(d, "resultBanner");
     EXPECT_NE(banners.find("holeinone.png"), std::string::npos);
     EXPECT_NE(banners.find("toomany.png"), std::string::npos);
-    // Each in turn for the first strokes, then a holed-out player is passed over.
-    for (int i = 0; i < 3; ++i) EXPECT_EQ(jsonNumber(run.dumps[i], "currentPlayer"), i + 2) << i;
-    EXPECT_EQ(element(run.dumps[3], "holedOut", 3), "1");
-    EXPECT_EQ(jsonNumber(run.dumps[3], "currentPlayer"), 1);
+    // Each in turn for the first strokes; once player 2 has holed out, player 3 keeps the
+    // turn until finished, then player 4 tees off and the turn passes over the holed-out.
+    for (int i = 0; i < 2; ++i) EXPECT_EQ(jsonNumber(run.dumps[i], "currentPlayer"), i + 2) << i;
+    EXPECT_EQ(element(run.dumps[1], "holedOut", 1), "1");
+    for (int i = 2; i < 7; ++i) EXPECT_EQ(jsonNumber(run.dumps[i], "currentPlayer"), 3) << i;
+    EXPECT_EQ(element(run.dumps[8], "holedOut", 3), "1");
+    EXPECT_EQ(jsonNumber(run.dumps[8], "currentPlayer"), 1);
 
     const std::string& card = run.dumps[kStrokes - 1];
     EXPECT_EQ(jsonNumber(card, "scorecardShowing"), 1);
-    const char* strokes[] = {"6", "6", "3", "1"};
-    const char* toPar[] = {"4", "4", "1", "-1"};
-    const char* medals[] = {"\"copper.png\"", "\"copper.png\"", "\"silver.png\"", "\"gold.png\""};
+    const char* strokes[] = {"3", "1", "6", "1"};
+    const char* toPar[] = {"1", "-1", "4", "-1"};
+    const char* medals[] = {"\"copper.png\"", "\"gold.png\"", "\"\"", "\"gold.png\""};
     for (size_t p = 0; p < 4; ++p) {
         EXPECT_EQ(element(card, "holeStrokes", p), strokes[p]) << "player " << p + 1;
         EXPECT_EQ(element(card, "totalToPar", p), toPar[p]) << "player " << p + 1;
         EXPECT_EQ(element(card, "medals", p), medals[p]) << "player " << p + 1;
         EXPECT_EQ(element(card, "holedOut", p), "1");
     }
-    EXPECT_EQ(jsonValue(card, "winnerBanner"), "\"p4win.png\"");
+    EXPECT_EQ(jsonValue(card, "winnerBanner"), "\"tie.png\"") << "players 2 and 4 share the lowest score";
 
     const std::string& menu = run.dumps.back();
     EXPECT_EQ(jsonNumber(menu, "mainMenuActive"), 1);

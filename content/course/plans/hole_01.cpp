@@ -1,5 +1,6 @@
 // Hole 1, "Main Street": a short par 2 down the middle of town. A level tee box, a
-// ramp down to the street, a brick block across the line, and a wide green in front
+// ramp down to the street, a brick block on its right half (a straight putt at the cup
+// passes it from every tee spot; one aimed wide right does not), and a wide green in front
 // of the two houses. The land falls away to the hitching post and the town sign and
 // climbs behind the green to the bench where the houses stand.
 #include "content/course/hole_plan.h"
@@ -23,7 +24,7 @@ course::HolePlan holeOnePlan()
                 {.at = {0.232f, 30}, .width = 6.5f, .height = -0.5f},
             },
         }},
-        .blocks = {{.at = {0.45f, 16.5f}, .size = {1.3f, 0.45f}}},
+        .blocks = {{.at = {1.75f, 16.5f}, .size = {1.0f, 0.45f}}},
         .terrain = {
             .level = -2.2f,
             .dunes = 0.8f,
