@@ -3,6 +3,12 @@
 #include "app/game_state.h"
 #include "course/ai.h"
 
+namespace {
+
+AI planAtStroke[kMaxPlayers + 1];
+
+}  // namespace
+
 // The three opponents are built empty with the program and live for the whole run.
 void createComputerOpponents() { resetComputerOpponents(); }
 
@@ -24,4 +30,15 @@ void computerTarget(int32_t player, float target[2])
     if (!opponent) return;
     target[0] = opponent->target().x;
     target[1] = opponent->target().z;
+}
+
+void rememberComputerPlans()
+{
+    for (int32_t p = 2; p <= kMaxPlayers; ++p) planAtStroke[p] = *computerOpponent(p);
+}
+
+void restoreComputerPlan(int32_t player)
+{
+    AI* opponent = computerOpponent(player);
+    if (opponent && player <= kMaxPlayers) *opponent = planAtStroke[player];
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/game_state.h"
+#include "course/ai_seats.h"
 #include "course/ball_and_putter.h"
 #include "play/cameras.h"
 #include "play/result_words.h"
@@ -144,6 +145,7 @@ void putBallsBack()
             if (q >= 2 && hole != kNoResetHoles[0] && hole != kNoResetHoles[1]) turn.resetCount[q] += 1;
         }
         placeBall(q, turn.lastShotPosition[q]);
+        if (game.match.isComputer[q]) restoreComputerPlan(q);
     }
 }
 

@@ -83,6 +83,7 @@ void startSwing()
     turn.swingActive = 1;
     turn.swingStartMs = now();
     for (int32_t p = 1; p <= match.playerCount; ++p) turn.lastShotPosition[p] = ballPosition(p);
+    rememberComputerPlans();
     match.holeStrokes[match.currentPlayer] += 1;
     drawStrokeCount(match.holeStrokes[match.currentPlayer]);
 }

@@ -281,21 +281,22 @@ def convert(a):
 SPOTS = {-1.5: (4, 4), -1.0: (3, 3), 0.5: (4, 2), 1.0: (2, 2), 1.5: (4, 3)}
 
 
-def spot_script(hole, spot, line=None, delay=0, max_frames=40000):
-    """A hard seat at `spot` plays the hole alone (the other seats give up in turn);
-    `line` overrides its first line; `delay` frames pass before player 1 gives up."""
+def spot_script(hole, spot, line=None, delay=0, max_frames=40000, company=False):
+    """A hard seat at `spot` plays the hole alone (the other seats give up in turn, or with
+    `company` play it as hard computers too); `line` overrides its first line; `delay` frames
+    pass before player 1 gives up."""
     players, seat = SPOTS[spot]
-    kinds = ["hard" if k == seat else "human" for k in range(2, players + 1)]
+    kinds = ["hard" if k == seat or company else "human" for k in range(2, players + 1)]
     lines = [f"line {spot} {line[0]} {line[1]}"] if line else []
     lines += [f"seed 1", f"hole {hole} {players} {' '.join(kinds)}"] + INTO_PLAY + [f"frames {delay}"] + GIVE_UP
     for k in range(2, players + 1):
-        if k != seat:
+        if k != seat and not company:
             lines += [f"wait currentPlayer {k} {max_frames}", "frames 3"] + GIVE_UP
     return lines + [f"wait scorecardShowing 1 {max_frames}", "dump"], seat
 
 
-def spot_strokes(bin_dir, hole, spot, line, delay):
-    script, seat = spot_script(hole, spot, line, delay)
+def spot_strokes(bin_dir, hole, spot, line, delay, company=False):
+    script, seat = spot_script(hole, spot, line, delay, company=company)
     status, dumps = run_script(bin_dir, script)
     if status != 0 or not dumps or dumps[-1].get("scorecardShowing") != 1:
         return 99
@@ -335,7 +336,7 @@ def lines(a):
                     trials[(turn, stretch)] = (round(x, 2), round(z, 2))
             jobs = [(k, d) for k in trials for d in delays]
             with concurrent.futures.ThreadPoolExecutor(a.jobs) as pool:
-                got = dict(zip(jobs, pool.map(lambda j: spot_strokes(a.bin, hole, spot, trials[j[0]], j[1]), jobs)))
+                got = dict(zip(jobs, pool.map(lambda j: spot_strokes(a.bin, hole, spot, trials[j[0]], j[1], a.company), jobs)))
             cost = {k: line_cost([got[(k, d)] for d in delays], par) for k in trials}
             def smooth(k):  # a line whose neighbours (a step of turn either side) also play well
                 i = a.turns_deg.index(k[0])
@@ -370,6 +371,7 @@ def main():
     ap.add_argument("--step", type=int, default=4)
     ap.add_argument("--spots", default="-1.5,-1,0.5,1,1.5")
     ap.add_argument("--delays", default="0,53")
+    ap.add_argument("--company", action="store_true", help="lines: the other seats play as hard computers")
     ap.add_argument("--turns-deg", type=lambda t: [float(v) for v in t.split(",")],
                     default=[-5.0, -4.0, -3.0, -2.0, -1.0, 0.0, 1.0, 2.0, 3.0, 4.0, 5.0])
     ap.add_argument("--stretch", type=lambda t: [float(v) for v in t.split(",")], default=[0.9, 1.0, 1.1])
