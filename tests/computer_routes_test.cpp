@@ -9,6 +9,7 @@
 
 #include "app/game_state.h"
 #include "course/ai.h"
+#include "course/ai_seats.h"
 #include "course/holes/computer_routes.h"
 
 namespace {
@@ -94,6 +95,35 @@ TEST(ComputerRoute, ABallStayingInAZoneReinstallsItsRouteEverySecondFrame)
     ball.at(0, 1.5f, 0);
     ai.updateTarget(&ball);
     EXPECT_EQ(target(ai), std::make_pair(-7.0f, -7.0f));
+}
+
+// A stroke played again after a penalty starts from the plan the computer had when it struck,
+// not from the zone the lost ball rolled through; the other seats keep theirs.
+TEST(ComputerRoute, AStrokePlayedAgainStartsFromThePlanAtTheStroke)
+{
+    AI& seat2 = *computerOpponent(2);
+    AI& seat3 = *computerOpponent(3);
+    seat2.resetRoute();
+    seat3.resetRoute();
+    seat2.setMainRoute({3, 0, 30, 0}, kFar, kFar);
+    seat2.setZone(1, 5, -5, 25, 15, {{20, 0, 20, 0}, kFar, kFar});
+    seat3.setMainRoute({-3, 0, 30, 0}, kFar, kFar);
+    rememberComputerPlans();
+    BallNode ball;
+    ball.at(0, 0, 20);  // the lost ball rolls through seat 2's zone
+    seat2.updateTarget(&ball);
+    seat3.setMainRoute({9, 0, 9, 0}, kFar, kFar);
+    ASSERT_EQ(target(seat2), std::make_pair(20.0f, 20.0f));
+    restoreComputerPlan(2);
+    EXPECT_EQ(target(seat2), std::make_pair(3.0f, 30.0f));
+    EXPECT_EQ(target(seat3), std::make_pair(9.0f, 9.0f));
+    ball.at(0, 0, 20);
+    seat2.updateTarget(&ball);
+    EXPECT_EQ(target(seat2), std::make_pair(20.0f, 20.0f)) << "the zone still fires (its latch was put back too)";
+    restoreComputerPlan(1);  // a human seat: nothing to put back
+    restoreComputerPlan(9);
+    seat2.resetRoute();
+    seat3.resetRoute();
 }
 
 TEST(ComputerRoute, AZoneRouteKeepsTheRadiusOfTheLastQueuedWaypoint)
