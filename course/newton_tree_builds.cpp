@@ -2,7 +2,8 @@
 // information that smooths rolling over seams, done on a worker thread while the
 // caller goes on loading the rest of the hole. The worker builds exactly what the
 // calling thread would, one tree at a time, and nothing it does is seen until the
-// caller waits: every call that reads a tree's insides waits for it first.
+// caller waits: every call that reads a tree's insides waits for it first. Two trees
+// never share anything, so the caller may build one while the worker builds another.
 #include <cstdio>
 #include <system_error>
 
@@ -65,6 +66,16 @@ void finishTreeBuilds(NewtonWorld* world)
     TreeBuildQueue& builds = world->treeBuilds;
     {
         std::unique_lock<std::mutex> hold(builds.lock);
+        // Rather than wait, the caller builds the trees the worker has not started, from
+        // the back of the queue (on a busy machine the worker may have had little time).
+        while (builds.queue.size() > 1) {
+            NewtonCollision* tree = builds.queue.back();
+            builds.queue.pop_back();
+            hold.unlock();
+            buildNow(tree);
+            tree->building.store(false, std::memory_order_release);
+            hold.lock();
+        }
         builds.idle.wait(hold, [&] { return !builds.running; });
     }
     if (builds.worker.joinable()) builds.worker.join();

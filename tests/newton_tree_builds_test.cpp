@@ -13,11 +13,12 @@ namespace {
 
 constexpr int kCells = 70;  // 70 x 70 cells: 9800 faces, long enough a build to be still running at the first step
 
-// Rolling hills with a wall box on them: seams at every angle, faces of all sizes.
-void addHills(NewtonCollision* tree)
+// Rolling hills (the rows from `first` to `last`) with a wall box on them: seams at
+// every angle, faces of all sizes.
+void addHills(NewtonCollision* tree, int first = 0, int last = kCells)
 {
     auto height = [](float x, float z) { return 0.8f * std::sin(x * 0.31f) * std::cos(z * 0.27f) + 0.02f * x; };
-    for (int i = 0; i < kCells; ++i) {
+    for (int i = first; i < last; ++i) {
         for (int k = 0; k < kCells; ++k) {
             const float x = float(i) - 35, z = float(k) - 35;
             const Vec3 a{x, height(x, z), z}, b{x, height(x, z + 1), z + 1}, c{x + 1, height(x + 1, z), z},
@@ -34,16 +35,20 @@ struct Played {
     std::vector<float> rays;  // fraction, normal and attribute of rays cast straight down
 };
 
-// Balls dropped and thrown over the hills from the first step on; nothing waits for the build.
+// Balls dropped and thrown over the hills, two trees, from the first step on; nothing
+// waits for the builds before it (the worker builds one, the first step the other).
 Played play(int threads)
 {
     WorldPtr world = makeWorld();
     NewtonSetThreadsCount(world.get(), threads);
-    NewtonCollision* tree = NewtonCreateTreeCollision(world.get(), 0);
-    NewtonTreeCollisionBeginBuild(tree);
-    addHills(tree);
-    NewtonTreeCollisionEndBuild(tree, 0);
-    NewtonCreateBody(world.get(), tree);
+    NewtonCollision* trees[2];
+    for (int half = 0; half < 2; ++half) {
+        trees[half] = NewtonCreateTreeCollision(world.get(), 0);
+        NewtonTreeCollisionBeginBuild(trees[half]);
+        addHills(trees[half], half * kCells / 2, (half + 1) * kCells / 2);
+        NewtonTreeCollisionEndBuild(trees[half], 0);
+        NewtonCreateBody(world.get(), trees[half]);
+    }
     BallDrive drives[4];
     const Vec3 throws[4] = {{9, 0, 0}, {-6, 0, 5}, {3, 0, -7}, {0, 0, 0}};
     std::vector<NewtonBody*> balls;
@@ -64,10 +69,10 @@ Played play(int threads)
         const float from[3] = {x, 10, x * 0.5f}, to[3] = {x, -10, x * 0.5f};
         float normal[3] = {0, 0, 0};
         int attribute = 0;
-        const float t = NewtonCollisionRayCast(tree, from, to, normal, &attribute);
+        const float t = NewtonCollisionRayCast(trees[x < 0 ? 0 : 1], from, to, normal, &attribute);
         played.rays.insert(played.rays.end(), {t, normal[0], normal[1], normal[2], float(attribute)});
     }
-    NewtonReleaseCollision(world.get(), tree);
+    for (NewtonCollision* half : trees) NewtonReleaseCollision(world.get(), half);
     return played;
 }
 
