@@ -5,7 +5,8 @@
 // elements 0-2, 4-6 and 8-10 and the translation in 12-14 (the engine's own
 // layout). Vectors are 3 floats, y up, per second; angular velocity is in
 // radians per second. Material groups are int ids; 0 is the world's default.
-// Everything runs on the calling thread; callbacks run inside NewtonUpdate.
+// Everything runs on the calling thread, but for the slow half of a tree collision's
+// build (see NewtonSetThreadsCount); callbacks run inside NewtonUpdate.
 #pragma once
 
 extern "C" {
@@ -38,6 +39,10 @@ void NewtonUpdate(const NewtonWorld* world, float timestep);
 // released), so that no shape outlives the hole that built it. Every body, joint and
 // collision handle of the world is void afterwards; the world and its groups stay.
 void NewtonDestroyAllBodies(const NewtonWorld* world);
+// 2 (the default): tree collisions finish building on a worker thread after
+// NewtonTreeCollisionEndBuild; 1: they finish inside it. The results are the same.
+void NewtonSetThreadsCount(const NewtonWorld* world, int threads);
+int NewtonGetThreadsCount(const NewtonWorld* world);
 int NewtonWorldGetBodyCount(const NewtonWorld* world);
 int NewtonWorldGetConstraintCount(const NewtonWorld* world);
 
@@ -67,7 +72,11 @@ NewtonCollision* NewtonCreateTreeCollision(const NewtonWorld* world, int shapeID
 void NewtonTreeCollisionBeginBuild(const NewtonCollision* tree);
 void NewtonTreeCollisionAddFace(const NewtonCollision* tree, int vertexCount, const float* vertexPtr,
                                 int strideInBytes, int faceAttribute);
+// The tree can be given to bodies at once; the worker's part is done before anything reads
+// the tree's faces (NewtonUpdate, a ray cast, a rebuild, a release, the world's teardown).
 void NewtonTreeCollisionEndBuild(const NewtonCollision* tree, int optimize);
+// Returns once every tree collision of the world has finished building.
+void NewtonTreeCollisionFinishBuilds(const NewtonWorld* world);
 // Drops the caller's reference; a body keeps its own.
 void NewtonReleaseCollision(const NewtonWorld* world, const NewtonCollision* collision);
 // Ray from p0 to p1 in the shape's own frame: the hit's fraction along the ray, or 1.2 when

@@ -203,6 +203,7 @@ void NewtonTreeCollisionBeginBuild(const NewtonCollision* constTree)
 {
     NewtonCollision* tree = treeOf(constTree);
     if (!tree->isTree || inUse(tree, "NewtonTreeCollisionBeginBuild")) return;
+    finishTreeBuild(tree);
     tree->triangles = std::make_unique<btTriangleMesh>(true, false);
     tree->attributes.clear();
 }
@@ -212,6 +213,7 @@ void NewtonTreeCollisionAddFace(const NewtonCollision* constTree, int vertexCoun
 {
     NewtonCollision* tree = treeOf(constTree);
     if (!tree->isTree || tree->bodies > 0) return;
+    finishTreeBuild(tree);
     const auto* bytes = reinterpret_cast<const unsigned char*>(vertexPtr);
     auto corner = [&](int k) {
         const auto* v = reinterpret_cast<const float*>(bytes + k * strideInBytes);
@@ -230,28 +232,34 @@ void NewtonTreeCollisionEndBuild(const NewtonCollision* constTree, int)
 {
     NewtonCollision* tree = treeOf(constTree);
     if (!tree->isTree || inUse(tree, "NewtonTreeCollisionEndBuild")) return;
+    finishTreeBuild(tree);
     tree->shape.reset();
     tree->edgeInfo.reset();
     if (tree->triangles->getNumTriangles() == 0) {
         tree->shape = std::make_unique<btEmptyShape>();
         return;
     }
-    auto mesh = std::make_unique<btBvhTriangleMeshShape>(tree->triangles.get(), true);
+    // The bounding box now, so that bodies can take the shape at once; the bounding-volume
+    // tree and the edge information follow, on the world's worker when it has one.
+    auto mesh = std::make_unique<btBvhTriangleMeshShape>(tree->triangles.get(), true, false);
     mesh->setMargin(kMeshMargin);
     tree->edgeInfo = std::make_unique<btTriangleInfoMap>();
-    btGenerateInternalEdgeInfo(mesh.get(), tree->edgeInfo.get());
     tree->shape = std::move(mesh);
+    completeTreeBuild(tree);
 }
 
 void NewtonReleaseCollision(const NewtonWorld*, const NewtonCollision* constCollision)
 {
     auto* collision = const_cast<NewtonCollision*>(constCollision);
-    if (--collision->references <= 0) destroyCollision(collision);
+    if (--collision->references > 0) return;
+    finishTreeBuild(collision);
+    destroyCollision(collision);
 }
 
 float NewtonCollisionRayCast(const NewtonCollision* collision, const float* p0, const float* p1, float* normal,
                              int* attribute)
 {
+    finishTreeBuild(collision);
     btVector3 from(p0[0], p0[1], p0[2]), to(p1[0], p1[1], p1[2]);
     btCollisionObject object;
     object.setCollisionShape(collision->shape.get());

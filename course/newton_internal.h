@@ -2,8 +2,13 @@
 // Game code includes course/newton.h and never this file.
 #pragma once
 
+#include <atomic>
+#include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -52,6 +57,9 @@ struct NewtonCollision {
     std::unique_ptr<btTriangleInfoMap> edgeInfo;
     std::unique_ptr<btCollisionShape> child;  // the real shape when an offset wraps it
     std::unique_ptr<btCollisionShape> shape;  // what bodies use; destroyed first
+    // True from EndBuild until the worker has built the bounding-volume tree and the edge
+    // information: until then only the shape's bounding box may be read (bodies can be made).
+    std::atomic<bool> building{false};
 };
 
 struct NewtonBody {
@@ -96,6 +104,17 @@ private:
     const NewtonWorld* owner;
 };
 
+// Builds tree collisions (bounding-volume tree, then edge information) on a worker thread,
+// one at a time in the order they were ended, while the caller goes on loading. The
+// thread exits when the queue runs dry and is joined by the next wait.
+struct TreeBuildQueue {
+    std::mutex lock;
+    std::condition_variable idle;
+    std::deque<NewtonCollision*> queue;  // the front one is being built
+    std::thread worker;
+    bool running = false;  // the worker takes work (guarded by `lock`)
+};
+
 struct NewtonWorld {
     std::unique_ptr<btDefaultCollisionConfiguration> configuration;
     std::unique_ptr<GroupDispatcher> dispatcher;
@@ -113,6 +132,8 @@ struct NewtonWorld {
     int solverModel = 0;    // Bullet has one solver and one friction model:
     int frictionModel = 0;  // both settings are kept for reference
     float timestep = 0;
+    int threads = 2;  // 1: tree collisions are built on the calling thread
+    TreeBuildQueue treeBuilds;
 
     const NewtonMaterial& material(int id0, int id1) const;
     NewtonMaterial& editMaterial(int id0, int id1);
@@ -128,6 +149,16 @@ inline int groupOf(const btCollisionObject* object) { return object->getUserInde
 
 // The pair's material, or null when either object is not one of the layer's bodies.
 const NewtonMaterial* materialOf(const btCollisionObject* a, const btCollisionObject* b);
+
+// Finishes the tree collision's build: at once, or on the world's worker.
+void completeTreeBuild(NewtonCollision* tree);
+// Returns once every tree collision handed to the worker is complete, and joins the worker.
+void finishTreeBuilds(NewtonWorld* world);
+// The same for one tree (all trees ended before it are finished with it).
+inline void finishTreeBuild(const NewtonCollision* tree)
+{
+    if (tree->building.load(std::memory_order_acquire)) finishTreeBuilds(tree->world);
+}
 
 // Frees a collision whose last reference is gone, and forgets it in its world.
 void destroyCollision(NewtonCollision* collision);

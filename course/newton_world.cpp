@@ -226,6 +226,7 @@ void NewtonDestroy(const NewtonWorld* constWorld)
 {
     if (!constWorld) return;
     NewtonWorld* world = mutableWorld(constWorld);
+    finishTreeBuilds(world);
     destroyJoints(world);
     destroyBodies(world);
     delete world;
@@ -244,6 +245,7 @@ void NewtonSetFrictionModel(const NewtonWorld* world, int model) { mutableWorld(
 void NewtonUpdate(const NewtonWorld* constWorld, float timestep)
 {
     NewtonWorld* world = mutableWorld(constWorld);
+    finishTreeBuilds(world);
     world->timestep = timestep;
     // No substeps: exactly one step of `timestep` (the defaults would step 1/60 s and skip calls).
     world->dynamics->stepSimulation(timestep, 0);
@@ -252,6 +254,7 @@ void NewtonUpdate(const NewtonWorld* constWorld, float timestep)
 void NewtonDestroyAllBodies(const NewtonWorld* constWorld)
 {
     NewtonWorld* world = mutableWorld(constWorld);
+    finishTreeBuilds(world);
     destroyJoints(world);  // joints before the bodies they hold
     destroyBodies(world);
     createDynamics(world);

@@ -52,14 +52,49 @@ void applyPlacement(irr::scene::ISceneNode* node, const Placement& place)
     node->setRotation({place.rotation[0], place.rotation[1], place.rotation[2]});
 }
 
-// A static body holding the tree collision of `mesh`, in the mesh's own coordinates.
-NewtonBody* staticBody(irr::scene::IAnimatedMesh* mesh, bool identityMatrix)
+// A hole surface's mesh and its tree collision, in the mesh's own coordinates. The tree
+// goes on building on the physics worker after this returns.
+struct Surface {
+    irr::scene::IAnimatedMesh* mesh = nullptr;
+    NewtonCollision* tree = nullptr;
+};
+
+// The surfaces that collide, loaded before everything else so that their trees build
+// while the scenery and the textures load. Their bodies are made later, in build order.
+struct Surfaces {
+    Surface ground, bricks, pipes, slickPipes, grass, cup;
+};
+
+Surface loadSurface(const std::string& file)
 {
-    NewtonCollision* tree = NewtonCreateTreeCollision(game.world, 0);
-    NewtonTreeCollisionBeginBuild(tree);
-    buildTreeCollision(mesh, tree);
-    NewtonTreeCollisionEndBuild(tree, 0);
-    NewtonBody* body = NewtonCreateBody(game.world, tree);
+    Surface surface{loadModel(file), NewtonCreateTreeCollision(game.world, 0)};
+    NewtonTreeCollisionBeginBuild(surface.tree);
+    buildTreeCollision(surface.mesh, surface.tree);
+    NewtonTreeCollisionEndBuild(surface.tree, 0);
+    return surface;
+}
+
+std::string holeModel(int32_t hole, const char* part)
+{
+    return "hole_" + std::to_string(holeFileNumber(hole)) + "_" + part + ".b3d";
+}
+
+Surfaces loadSurfaces(const HoleRow& row)
+{
+    Surfaces surfaces;
+    surfaces.ground = loadSurface(holeModel(row.hole, "ground"));
+    surfaces.bricks = loadSurface(holeModel(row.hole, "bricks"));
+    if (row.pipes) surfaces.pipes = loadSurface(holeModel(row.hole, "pipes"));
+    if (row.slickPipes) surfaces.slickPipes = loadSurface(holeModel(row.hole, "slickpipes"));
+    surfaces.grass = loadSurface(holeModel(row.hole, "grass"));
+    surfaces.cup = loadSurface(holeModel(row.hole, "cup"));
+    return surfaces;
+}
+
+// A static body holding a surface's tree collision.
+NewtonBody* staticBody(const Surface& surface, bool identityMatrix)
+{
+    NewtonBody* body = NewtonCreateBody(game.world, surface.tree);
     if (identityMatrix) {
         const float origin[3] = {0, 0, 0};
         float matrix[16];
@@ -70,18 +105,12 @@ NewtonBody* staticBody(irr::scene::IAnimatedMesh* mesh, bool identityMatrix)
 }
 
 // A hole surface: a plain mesh node and its collision body.
-BodyNode addSurface(const std::string& file, bool identityMatrix)
+BodyNode addSurface(const Surface& surface, bool identityMatrix)
 {
-    irr::scene::IAnimatedMesh* mesh = loadModel(file);
-    BodyNode surface;
-    if (mesh) surface.node = scene()->addMeshSceneNode(mesh->getMesh(0));
-    surface.body = staticBody(mesh, identityMatrix);
-    return surface;
-}
-
-std::string holeModel(int32_t hole, const char* part)
-{
-    return "hole_" + std::to_string(holeFileNumber(hole)) + "_" + part + ".b3d";
+    BodyNode added;
+    if (surface.mesh) added.node = scene()->addMeshSceneNode(surface.mesh->getMesh(0));
+    added.body = staticBody(surface, identityMatrix);
+    return added;
 }
 
 void setFog()
@@ -140,11 +169,11 @@ irr::scene::ISceneNode* addSkyBox()
 }
 
 // The terrain is drawn with the sky, after the solid surfaces (presentation/backdrop.h).
-void addTerrain(const HoleRow& row, irr::scene::ISceneNode* sky)
+void addTerrain(const HoleRow& row, const Surface& surface, irr::scene::ISceneNode* sky)
 {
     game.scene.terrainTexture = texture(row.terrain);
-    irr::scene::IAnimatedMesh* mesh = loadModel(holeModel(row.hole, "ground"));
-    BodyNode ground{staticBody(mesh, false), addBackdrop(mesh ? mesh->getMesh(0) : nullptr, sky)};
+    irr::scene::IAnimatedMesh* mesh = surface.mesh;
+    BodyNode ground{staticBody(surface, false), addBackdrop(mesh ? mesh->getMesh(0) : nullptr, sky)};
     if (mesh) {
         ground.node->setMaterialTexture(0, game.scene.terrainTexture);
         setEmissive(ground.node, 100);
@@ -204,9 +233,9 @@ void addWaterMesh(const WaterItem& water)
     }
 }
 
-void addBricks(const HoleRow& row)
+void addBricks(const Surface& surface)
 {
-    BodyNode bricks = addSurface(holeModel(row.hole, "bricks"), true);
+    BodyNode bricks = addSurface(surface, true);
     if (bricks.node) {
         bricks.node->setMaterialTexture(0, texture("brick.jpg"));
         setNormalTexture(bricks.node, "brickNormal.jpg");
@@ -216,9 +245,9 @@ void addBricks(const HoleRow& row)
     game.bodies.bricks = bricks;
 }
 
-BodyNode addPipeSurface(const HoleRow& row, const char* part, const std::string& normal)
+BodyNode addPipeSurface(const Surface& surface, const std::string& normal)
 {
-    BodyNode pipes = addSurface(holeModel(row.hole, part), false);
+    BodyNode pipes = addSurface(surface, false);
     if (pipes.node) {
         pipes.node->setMaterialTexture(0, texture("pipes.jpg"));
         setNormalTexture(pipes.node, normal);
@@ -228,11 +257,11 @@ BodyNode addPipeSurface(const HoleRow& row, const char* part, const std::string&
     return {pipes.body, nullptr};  // pipes are never synchronised
 }
 
-void addPipes(const HoleDefinition& definition, const HoleRow& row)
+void addPipes(const HoleDefinition& definition, const HoleRow& row, const Surfaces& surfaces)
 {
-    auto pipes = [&] { if (row.pipes) game.bodies.pipes = addPipeSurface(row, "pipes", definition.pipesNormal); };
+    auto pipes = [&] { if (row.pipes) game.bodies.pipes = addPipeSurface(surfaces.pipes, definition.pipesNormal); };
     auto slick = [&] {
-        if (row.slickPipes) game.bodies.slickPipes = addPipeSurface(row, "slickpipes", definition.pipesNormal);
+        if (row.slickPipes) game.bodies.slickPipes = addPipeSurface(surfaces.slickPipes, definition.pipesNormal);
     };
     if (definition.slickPipesFirst) {
         slick();
@@ -243,9 +272,9 @@ void addPipes(const HoleDefinition& definition, const HoleRow& row)
     }
 }
 
-void addGrass(const HoleRow& row)
+void addGrass(const Surface& surface)
 {
-    BodyNode grass = addSurface(holeModel(row.hole, "grass"), true);
+    BodyNode grass = addSurface(surface, true);
     if (grass.node) {
         grass.node->setMaterialTexture(0, texture("grass.jpg"));
         setEmissive(grass.node, 178);
@@ -253,9 +282,9 @@ void addGrass(const HoleRow& row)
     game.bodies.grass = grass;
 }
 
-void addCup(const HoleRow& row)
+void addCup(const Surface& surface)
 {
-    BodyNode cup = addSurface(holeModel(row.hole, "cup"), true);
+    BodyNode cup = addSurface(surface, true);
     if (cup.node) {
         cup.node->setMaterialTexture(0, texture("black.jpg"));
         setEmissive(cup.node, 130);
@@ -330,16 +359,17 @@ void buildHole(const HoleDefinition& definition)
     game.match.currentHole = definition.hole;
     game.bodies = CourseBodies{};
     game.scene = HoleScene{};
+    const Surfaces surfaces = loadSurfaces(*row);
     setFog();
     addCamera();
     addWaterPlane(*row);
-    addTerrain(*row, addSkyBox());
+    addTerrain(*row, surfaces.ground, addSkyBox());
     for (const SceneryItem& item : definition.scenery) addSceneryItem(item);
     for (const WaterItem& water : definition.water) addWaterMesh(water);
-    addBricks(*row);
-    addPipes(definition, *row);
-    addGrass(*row);
-    addCup(*row);
+    addBricks(surfaces.bricks);
+    addPipes(definition, *row, surfaces);
+    addGrass(surfaces.grass);
+    addCup(surfaces.cup);
     if (row->blade) addBladeOnPin(*bladeRow(row->hole));
     addFlagpole(*row);
     addFlag(definition, *row);
@@ -355,6 +385,8 @@ void buildHole(const HoleDefinition& definition)
         setupComputerRoutes(definition.hole);
     }
     setupMaterials();
+    // The build ends when the last tree collision is complete, before the first physics step.
+    NewtonTreeCollisionFinishBuilds(game.world);
 }
 
 HoleBuilder holeBuilder(int32_t hole)

@@ -1,7 +1,9 @@
 // Builds a hole from its definition, in the same straight-line order for all
-// nineteen: camera, water plane, sky, terrain, scenery, water, bricks, pipes,
-// grass, cup, blade, flagpole, flag, light, balls and putter, HUD, titles,
-// fly-over, computer routes, materials. Each hole file calls it with its own data.
+// nineteen: the colliding surfaces' meshes and collision trees first (the trees
+// finish on the physics worker meanwhile), then camera, water plane, sky, terrain,
+// scenery, water, bricks, pipes, grass, cup, blade, flagpole, flag, light, balls and
+// putter, HUD, titles, fly-over, computer routes, materials; it returns once the
+// trees are complete. Each hole file calls it with its own data.
 #pragma once
 
 #include "course/holes/hole_definition.h"
