@@ -2,7 +2,10 @@
 
 #include <GL/gl.h>
 
+#include <vector>
+
 #include "app/game_state.h"
+#include "presentation/ground_mesh.h"
 
 namespace {
 
@@ -13,6 +16,23 @@ using irr::scene::ISceneNode;
 // far from any camera is the first of them, so it runs right after the last solid node.
 constexpr float kBeyondEverything = 1.0e6f;  // units
 
+// The triangles to draw a ground buffer with (presentation/ground_mesh.h); empty
+// when it is not a 16-bit grid of vertices, and it is drawn as loaded.
+std::vector<uint16_t> groundIndices(irr::scene::IMeshBuffer* buffer)
+{
+    if (buffer->getIndexType() != irr::video::EIT_16BIT || buffer->getIndexCount() < 3) return {};
+    std::vector<GroundPoint> points(buffer->getVertexCount());
+    for (irr::u32 v = 0; v < buffer->getVertexCount(); ++v) {
+        const irr::core::vector3df& p = buffer->getPosition(v);
+        points[v] = {p.X, p.Z};
+    }
+    const irr::u16* loaded = buffer->getIndices();
+    const std::vector<uint16_t> first(loaded, loaded + 3);
+    std::vector<uint16_t> indices = groundDrawIndices(points, groundWinding(points, first));
+    if (indices.size() >= buffer->getIndexCount()) return {};
+    return indices;
+}
+
 class BackdropNode : public ISceneNode {
 public:
     BackdropNode(ISceneManager* manager, irr::scene::IMesh* mesh, ISceneNode* sky)
@@ -22,8 +42,10 @@ public:
         setPosition({0, kBeyondEverything, 0});
         if (mesh_) {
             mesh_->grab();
-            for (irr::u32 i = 0; i < mesh_->getMeshBufferCount(); ++i)
+            for (irr::u32 i = 0; i < mesh_->getMeshBufferCount(); ++i) {
                 materials_.push_back(mesh_->getMeshBuffer(i)->getMaterial());
+                drawIndices_.push_back(groundIndices(mesh_->getMeshBuffer(i)));
+            }
             box_ = mesh_->getBoundingBox();
         }
         if (sky_) {
@@ -54,7 +76,15 @@ public:
             driver->setTransform(irr::video::ETS_WORLD, irr::core::IdentityMatrix);
             for (irr::u32 i = 0; i < mesh_->getMeshBufferCount(); ++i) {
                 driver->setMaterial(materials_[i]);
-                driver->drawMeshBuffer(mesh_->getMeshBuffer(i));
+                irr::scene::IMeshBuffer* buffer = mesh_->getMeshBuffer(i);
+                const std::vector<uint16_t>& indices = drawIndices_[i];
+                if (indices.empty()) {
+                    driver->drawMeshBuffer(buffer);
+                    continue;
+                }
+                driver->drawVertexPrimitiveList(buffer->getVertices(), buffer->getVertexCount(), indices.data(),
+                                                indices.size() / 3, buffer->getVertexType(),
+                                                irr::scene::EPT_TRIANGLES, irr::video::EIT_16BIT);
             }
         }
         if (!sky_) return;
@@ -74,6 +104,7 @@ private:
     irr::scene::IMesh* mesh_;
     ISceneNode* sky_;
     irr::core::array<irr::video::SMaterial> materials_;
+    std::vector<std::vector<uint16_t>> drawIndices_;  // per buffer; empty: drawn as loaded
     irr::core::aabbox3df box_{0, 0, 0, 0, 0, 0};
 };
 

@@ -38,7 +38,7 @@ void main()
     normal = gl_Normal;
     toLight = (invWorld * vec4(lightPos.xyz, 1.0)).xyz - gl_Vertex.xyz;
     toEye = (invWorld * vec4(view.xyz, 1.0)).xyz - gl_Vertex.xyz;
-    up = (invWorld * vec4(0.0, 1.0, 0.0, 0.0)).xyz;
+    up = normalize((invWorld * vec4(0.0, 1.0, 0.0, 0.0)).xyz);   // the same at every vertex: stays unit length
     uv = gl_MultiTexCoord0.xy;
 }
 )";
@@ -53,7 +53,7 @@ varying vec3 position;
 varying vec3 normal;
 varying vec3 toLight;
 varying vec3 toEye;
-varying vec3 up;
+varying vec3 up;   // unit length
 varying vec2 uv;
 const vec3 kSkyLight = vec3(0.86, 0.93, 1.05);    // what faces up sees
 const vec3 kSandLight = vec3(0.80, 0.62, 0.44);   // what faces down sees: light thrown up by the sand
@@ -73,6 +73,10 @@ mat3 surfaceFrame(vec3 n, vec3 p, vec2 t)
     float scale = inversesqrt(max(max(dot(alongU, alongU), dot(alongV, alongV)), 1e-20));
     return mat3(alongU * scale, alongV * scale, n);
 }
+
+// Whole powers by squaring: the software rasteriser's pow is a log and an exp per pixel.
+float pow4(float x) { float x2 = x * x; return x2 * x2; }
+float pow8(float x) { return pow4(x * x); }
 
 // A normal texture's texel in that frame; the pictures' green points to the top
 // row, where v is 0. Strength scales the slopes.
@@ -98,8 +102,9 @@ void main()
     vec3 l = normalize(toLight);
     vec3 e = normalize(toEye);
     float diffuse = max(dot(n, l), 0.0);
-    float sheen = pow(max(dot(n, normalize(l + e)), 0.0), 24.0) * kSheen;
-    vec3 ambient = kAmbient * mix(kSandLight, kSkyLight, 0.5 + 0.5 * dot(n, normalize(up)));
+    float half8 = pow8(max(dot(n, normalize(l + e)), 0.0));
+    float sheen = half8 * half8 * half8 * kSheen;   // to the 24th
+    vec3 ambient = kAmbient * mix(kSandLight, kSkyLight, 0.5 + 0.5 * dot(n, up));
     float cavity = mix(0.6, 1.0, texel.z);   // steep slopes of the relief are its hollows
     vec3 light = (ambient + lightCol.rgb * (diffuse * diffusedPow)) * cavity;
     gl_FragColor = vec4(colour.rgb * light + lightCol.rgb * sheen, colour.a);
@@ -127,9 +132,9 @@ void main()
     vec3 l = normalize(toLight);
     vec3 e = normalize(toEye);
     float facing = max(dot(n, e), 0.0);
-    float fresnel = 0.08 + 0.92 * pow(1.0 - facing, 4.0);
+    float fresnel = 0.08 + 0.92 * pow4(1.0 - facing);
     float diffuse = max(dot(n, l), 0.0);
-    float glint = pow(max(dot(reflect(-l, n), e), 0.0), 64.0);
+    float glint = pow8(pow8(max(dot(reflect(-l, n), e), 0.0)));   // to the 64th
     vec3 body = water.rgb * (vec3(0.55) + lightCol.rgb * (0.45 * diffuse * diffusedPow));
     vec3 colour = mix(body, kSky, 0.75 * fresnel) + lightCol.rgb * (1.6 * glint);
     gl_FragColor = vec4(colour, clamp(water.a + 0.3 * fresnel + glint, 0.0, 1.0));
@@ -158,8 +163,10 @@ void main()
     vec3 l = normalize(toLight);
     vec3 e = normalize(toEye);
     float diffuse = max(dot(n, l), 0.0);
-    float fresnel = pow(1.0 - max(dot(n, e), 0.0), 2.0);
-    float glint = pow(max(dot(reflect(-l, n), e), 0.0), 32.0);
+    float away = 1.0 - max(dot(n, e), 0.0);
+    float fresnel = away * away;
+    float glint8 = pow8(max(dot(reflect(-l, n), e), 0.0));
+    float glint = pow4(glint8);   // to the 32nd
     vec3 colour = mix(kDeep, kFoam, foam) * (vec3(0.65) + lightCol.rgb * (0.45 * diffuse * diffusedPow));
     colour += lightCol.rgb * glint;
     gl_FragColor = vec4(colour, clamp(0.55 + 0.45 * foam + 0.3 * fresnel + glint, 0.0, 1.0));
@@ -203,6 +210,10 @@ varying vec3 toEye;
 varying vec3 up;
 varying vec2 uv;
 const vec3 kLight = vec3(0.8, 0.8, 0.7);
+
+// Whole powers by squaring: the software rasteriser's pow is a log and an exp per pixel.
+float pow4(float x) { float x2 = x * x; return x2 * x2; }
+float cube(float x) { return x * x * x; }
 )";
 
 // Polished metal: the sky, the horizon's haze and the sand mirrored, tinted by the
@@ -220,9 +231,11 @@ void main()
     vec3 r = reflect(-e, n);
     float height = dot(r, normalize(up));
     vec3 mirrored = height > 0.0 ? mix(kHaze, kSky, sqrt(height)) : mix(kHaze, kSand, min(1.0, 3.0 * -height));
-    float fresnel = pow(1.0 - max(dot(n, e), 0.0), 3.0);
+    float fresnel = cube(1.0 - max(dot(n, e), 0.0));
     float diffuse = max(dot(n, l), 0.0);
-    float glint = pow(max(dot(r, l), 0.0), 60.0);
+    float g4 = pow4(max(dot(r, l), 0.0));
+    float g12 = g4 * g4 * g4;
+    float glint = pow4(g12) * g12;   // to the 60th
     vec3 tint = mix(vec3(1.0), base, 0.5);
     vec3 colour = base * (0.25 + 0.45 * diffuse) + mirrored * tint * (0.4 + 0.5 * fresnel) + kLight * (1.8 * glint);
     gl_FragColor = vec4(colour, 1.0);
@@ -238,8 +251,10 @@ void main()
     vec3 l = normalize(toLight);
     vec3 e = normalize(toEye);
     float diffuse = max(dot(n, l), 0.0);
-    float highlight = pow(max(dot(n, normalize(l + e)), 0.0), 14.0);
-    float rim = pow(1.0 - max(dot(n, e), 0.0), 3.0);
+    float h2 = max(dot(n, normalize(l + e)), 0.0);
+    h2 *= h2;
+    float highlight = pow4(h2) * h2 * h2 * h2;   // to the 14th
+    float rim = cube(1.0 - max(dot(n, e), 0.0));
     vec3 colour = base * (0.45 + 0.7 * diffuse) + kLight * (0.45 * highlight) + base * (0.35 * rim);
     gl_FragColor = vec4(colour, 1.0);
 }
