@@ -92,7 +92,11 @@ void loadHole()
     frameLogBuildStart();
     game.screen.holeActive = 1;
     resetHolePlay();
+    beginTextureSweep();
     dispatchHole();
+    // The menus' pictures stay behind in the driver otherwise, for the whole match.
+    sweepUnusedTextures();
+    malloc_trim(0);
     game.screen.holeLoadPending = 0;
     removeLoadingImage();
     newFader()->fadeIn(kFadeInMs);
@@ -155,7 +159,10 @@ void changeHole()
         for (int32_t p = 1; p <= kMaxPlayers; ++p) match.holeStrokes[p] = 0;
         if (game.scene.terrainTexture) game.engine.driver->removeTexture(game.scene.terrainTexture);
         game.scene.terrainTexture = nullptr;
+        beginTextureSweep();
         dispatchHole();
+        // Textures the hole before used and this one does not (the loading image is still up: it stays).
+        sweepUnusedTextures();
         if (game.engine.screenFader) game.engine.screenFader->fadeIn(kFadeInMs);
         resetHolePlay();
         s.introDone = 0;
