@@ -74,6 +74,7 @@ void startMatch()
     EngineHandles& engine = game.engine;
     engine.sceneManager->clear();
     engine.sceneManager->getMeshCache()->clear();
+    engine.driver->removeAllHardwareBuffers();
     game.scene = HoleScene{};
     engine.gui->clear();
     game.hud = HudElements{};
@@ -149,6 +150,9 @@ void changeHole()
         game.engine.sceneManager->clear();
         // The engine's model cache ignores letter case (minemill2.b3d would stand in for mineMill2.b3d): each hole loads afresh.
         game.engine.sceneManager->getMeshCache()->clear();
+        // The driver's vertex buffer objects hold their meshes (the water's copy of its plane) until
+        // 20000 frames after their last draw: a quick hole's would pile up over a match.
+        game.engine.driver->removeAllHardwareBuffers();
         irr::video::ITexture* terrain = game.scene.terrainTexture;  // released below, after the dispatch order
         game.scene = HoleScene{};
         game.scene.terrainTexture = terrain;
