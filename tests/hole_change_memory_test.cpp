@@ -1,6 +1,7 @@
 // What a hole change leaves in the video driver: the next hole's textures and the
-// pictures on screen, nothing of the hole before. A hole after others looks as it does
-// first in a match; and a picture whose system-memory copy was released still draws.
+// pictures on screen, nothing of the hole before, not even its vertex buffers. A hole
+// after others looks as it does first in a match; and a picture whose system-memory
+// copy was released still draws.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 #include "app/game_state.h"
 #include "app/hole_loading.h"
 #include "app/replay.h"
+#include "course/holes/hole_builder.h"
 #include "presentation/textures.h"
 #include "tests/support/game_run.h"
 #include "tests/support/headless_game.h"
@@ -66,7 +68,7 @@ std::set<std::string> without(std::set<std::string> all, const std::set<std::str
 
 }  // namespace
 
-TEST(HoleChangeTextures, AfterAChangeTheDriverHoldsTheNextHolesTexturesAndTheScreensPicturesOnly)
+TEST(HoleChangeMemory, AfterAChangeTheDriverHoldsTheNextHolesTexturesAndTheScreensPicturesOnly)
 {
     // Front nine, back nine, and a change between holes of different towns and terrains.
     const int changes[][2] = {{1, 2}, {9, 10}, {16, 11}, {17, 18}};
@@ -151,7 +153,7 @@ std::string playShot(const RunTree& tree, const std::string& name)
 
 }  // namespace
 
-TEST(HoleChangeTextures, AHoleAfterOthersLooksAsItDoesFirstInAMatchHudIncluded)
+TEST(HoleChangeMemory, AHoleAfterOthersLooksAsItDoesFirstInAMatchHudIncluded)
 {
     RunTree tree;
     tree.writeOptions("0010011");  // shaders on, sound and music on
@@ -170,24 +172,61 @@ TEST(HoleChangeTextures, AHoleAfterOthersLooksAsItDoesFirstInAMatchHudIncluded)
     EXPECT_LT(differingPixels(*after.image, *alone.image), int(size.Width * size.Height / 200));
 }
 
-TEST(HoleChangeTextures, APictureDrawsWithItsOwnPixelsOnceTheEnginesCopyIsReleased)
-{
-    RunTree tree;
-    const fs::path previous = fs::current_path();
-    fs::current_path(tree.path("Bin"));
-    game = GameState{};
-    irr::SIrrlichtCreationParameters p;
-    p.DriverType = irr::video::EDT_OPENGL;
-    p.WindowSize = {320, 240};
-    p.Bits = 32;
-    irr::IrrlichtDevice* device = irr::createDeviceEx(p);
-    ASSERT_NE(device, nullptr);
-    game.engine.device = device;
-    game.engine.driver = device->getVideoDriver();
-    game.engine.sceneManager = device->getSceneManager();
-    game.engine.gui = device->getGUIEnvironment();
-    irr::video::IVideoDriver* driver = game.engine.driver;
+namespace {
 
+// The game's state over an OpenGL device with a small window, in a run tree of its own.
+class GlGame {
+public:
+    GlGame()
+    {
+        previous_ = fs::current_path();
+        fs::current_path(tree_.path("Bin"));
+        game = GameState{};
+        irr::SIrrlichtCreationParameters p;
+        p.DriverType = irr::video::EDT_OPENGL;
+        p.WindowSize = {320, 240};
+        p.Bits = 32;
+        irr::IrrlichtDevice* device = irr::createDeviceEx(p);
+        if (!device) return;
+        game.engine.device = device;
+        game.engine.driver = device->getVideoDriver();
+        game.engine.sceneManager = device->getSceneManager();
+        game.engine.gui = device->getGUIEnvironment();
+        game.engine.fileSystem = device->getFileSystem();
+        game.world = NewtonCreate();
+        game.match.playerCount = 1;
+        game.match.ballColour[1] = 1;
+    }
+    ~GlGame()
+    {
+        if (game.world) {
+            NewtonDestroyAllBodies(game.world);
+            NewtonDestroy(game.world);
+        }
+        if (game.engine.device) {
+            game.engine.device->closeDevice();
+            game.engine.device->run();
+            game.engine.device->drop();
+        }
+        game = GameState{};
+        fs::current_path(previous_);
+    }
+    GlGame(const GlGame&) = delete;
+    GlGame& operator=(const GlGame&) = delete;
+    bool ready() const { return game.engine.device != nullptr; }
+
+private:
+    RunTree tree_;
+    fs::path previous_;
+};
+
+}  // namespace
+
+TEST(HoleChangeMemory, APictureDrawsWithItsOwnPixelsOnceTheEnginesCopyIsReleased)
+{
+    GlGame gl;
+    ASSERT_TRUE(gl.ready());
+    irr::video::IVideoDriver* driver = game.engine.driver;
     const char* file = "brick.jpg";
     irr::video::ITexture* loaded = picture(file);
     ASSERT_NE(loaded, nullptr);
@@ -219,9 +258,29 @@ TEST(HoleChangeTextures, APictureDrawsWithItsOwnPixelsOnceTheEnginesCopyIsReleas
         }
     EXPECT_EQ(differing, 0);
     original->drop();
-    device->closeDevice();
-    device->run();
-    device->drop();
-    game = GameState{};
-    fs::current_path(previous);
+}
+
+TEST(HoleChangeMemory, TheVertexBuffersOfTheHoleBeforeGoWithIt)
+{
+    GlGame gl;
+    ASSERT_TRUE(gl.ready());
+    setUpMatch(1);
+    ASSERT_TRUE(holeBuilder(1));
+    holeBuilder(1)();
+    // Drawn once, the water's own copy of its plane gets a vertex buffer object.
+    auto* water = static_cast<irr::scene::IMeshSceneNode*>(game.scene.waterPlane);
+    ASSERT_NE(water, nullptr);
+    irr::scene::IMeshBuffer* plane = water->getMesh()->getMeshBuffer(0);
+    plane->grab();
+    game.engine.driver->beginScene(true, true, irr::video::SColor(255, 0, 0, 0));
+    game.engine.sceneManager->drawAll();
+    game.engine.driver->endScene();
+    EXPECT_GT(plane->getReferenceCount(), 2) << "the node's mesh and the driver hold it";
+    changeHole();
+    showLoadingImage();
+    game.screen.holeLoadPending = 1;
+    changeHole();
+    ASSERT_EQ(game.match.currentHole, 2);
+    EXPECT_EQ(plane->getReferenceCount(), 1) << "held by nothing but this test";
+    plane->drop();
 }
