@@ -74,6 +74,7 @@ void startMatch()
     EngineHandles& engine = game.engine;
     engine.sceneManager->clear();
     engine.sceneManager->getMeshCache()->clear();
+    engine.driver->removeAllHardwareBuffers();
     game.scene = HoleScene{};
     engine.gui->clear();
     game.hud = HudElements{};
@@ -92,7 +93,11 @@ void loadHole()
     frameLogBuildStart();
     game.screen.holeActive = 1;
     resetHolePlay();
+    beginTextureSweep();
     dispatchHole();
+    // The menus' pictures stay behind in the driver otherwise, for the whole match.
+    sweepUnusedTextures();
+    malloc_trim(0);
     game.screen.holeLoadPending = 0;
     removeLoadingImage();
     newFader()->fadeIn(kFadeInMs);
@@ -145,6 +150,9 @@ void changeHole()
         game.engine.sceneManager->clear();
         // The engine's model cache ignores letter case (minemill2.b3d would stand in for mineMill2.b3d): each hole loads afresh.
         game.engine.sceneManager->getMeshCache()->clear();
+        // The driver's vertex buffer objects hold their meshes (the water's copy of its plane) until
+        // 20000 frames after their last draw: a quick hole's would pile up over a match.
+        game.engine.driver->removeAllHardwareBuffers();
         irr::video::ITexture* terrain = game.scene.terrainTexture;  // released below, after the dispatch order
         game.scene = HoleScene{};
         game.scene.terrainTexture = terrain;
@@ -155,7 +163,10 @@ void changeHole()
         for (int32_t p = 1; p <= kMaxPlayers; ++p) match.holeStrokes[p] = 0;
         if (game.scene.terrainTexture) game.engine.driver->removeTexture(game.scene.terrainTexture);
         game.scene.terrainTexture = nullptr;
+        beginTextureSweep();
         dispatchHole();
+        // Textures the hole before used and this one does not (the loading image is still up: it stays).
+        sweepUnusedTextures();
         if (game.engine.screenFader) game.engine.screenFader->fadeIn(kFadeInMs);
         resetHolePlay();
         s.introDone = 0;

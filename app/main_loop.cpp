@@ -98,6 +98,7 @@ void runMainLoop()
         game.engine.driver->endScene();
         frameLogPresented();
         finishStartUp();
+        refillSoundStreams();
         keepTitleMusicPlaying();
         if (game.screen.holeActive) playFrame();
         if (!game.screen.holeActive && game.screen.holeLoadPending) loadHole();

@@ -2,12 +2,15 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <map>
 #include <string>
+#include <vector>
 
 #include <AL/al.h>
 #include <AL/alut.h>
 
 #include "app/game_state.h"
+#include "presentation/wav_stream.h"
 
 namespace {
 
@@ -65,6 +68,52 @@ constexpr const char* kCourseTracks[] = {
 constexpr float kZero[3] = {0, 0, 0};
 
 std::deque<std::string> played;
+
+// The entries played from their files, by source name.
+std::map<ALuint, WavStream> streams;
+
+WavStream* streamOf(ALuint source)
+{
+    const auto found = streams.find(source);
+    return found == streams.end() ? nullptr : &found->second;
+}
+
+ALenum alFormat(const WavLayout& layout)
+{
+    if (layout.channels == 2) return layout.bitsPerSample == 16 ? AL_FORMAT_STEREO16 : AL_FORMAT_STEREO8;
+    return layout.bitsPerSample == 16 ? AL_FORMAT_MONO16 : AL_FORMAT_MONO8;
+}
+
+// The next chunk of the file into `buffer`; false when the file gave nothing.
+bool fillStreamBuffer(WavStream& stream, ALuint buffer)
+{
+    static std::vector<char> bytes;
+    if (!readWavChunk(stream, bytes)) return false;
+    alBufferData(buffer, alFormat(stream.layout), bytes.data(), ALsizei(bytes.size()), stream.layout.frequency);
+    return true;
+}
+
+// From the first sample: the queue emptied and filled afresh (the source must be stopped).
+void queueFromStart(WavStream& stream, ALuint source)
+{
+    alSourcei(source, AL_BUFFER, 0);
+    rewindWavStream(stream);
+    for (ALuint buffer : stream.buffers)
+        if (fillStreamBuffer(stream, buffer)) alSourceQueueBuffers(source, 1, &buffer);
+}
+
+// A long file: its buffers filled with the first chunks and queued on a new source.
+void loadStreamEntry(SoundEntry& entry, WavStream& opened)
+{
+    alGenBuffers(kStreamBuffers, opened.buffers);
+    if (alGetError() != AL_NO_ERROR) std::cout << "error" << std::endl;
+    entry.buffer = opened.buffers[0];
+    alGenSources(1, &entry.source);
+    if (alGetError() != AL_NO_ERROR) std::cout << "Sound file not found" << std::endl;
+    if (WavStream* stale = streamOf(entry.source)) closeWavStream(*stale);
+    WavStream& stream = streams[entry.source] = opened;
+    queueFromStart(stream, entry.source);
+}
 
 void rememberPlayed(Sound sound)
 {
@@ -128,14 +177,20 @@ void loadSoundEntry(SoundEntry& entry, const char* path, const float sourcePosit
     copyVector(entry.listenerVelocity, listenerVelocity);
     if (!game.audioAvailable) return;
 
-    alGenBuffers(1, &entry.buffer);
-    if (alGetError() != AL_NO_ERROR) std::cout << "error" << std::endl;
     ALboolean loop = AL_FALSE;
-    fillBufferFromFile(entry.buffer, path, loop);
-    alGenSources(1, &entry.source);
-    if (alGetError() != AL_NO_ERROR) std::cout << "Sound file not found" << std::endl;
-
-    alSourcei(entry.source, AL_BUFFER, ALint(entry.buffer));
+    WavStream opened;
+    if (openWavStream(path, opened)) {
+        // Music and the ambient loop play from the file and run on from the end to the
+        // start themselves: the whole track never sits in memory.
+        loadStreamEntry(entry, opened);
+    } else {
+        alGenBuffers(1, &entry.buffer);
+        if (alGetError() != AL_NO_ERROR) std::cout << "error" << std::endl;
+        fillBufferFromFile(entry.buffer, path, loop);
+        alGenSources(1, &entry.source);
+        if (alGetError() != AL_NO_ERROR) std::cout << "Sound file not found" << std::endl;
+        alSourcei(entry.source, AL_BUFFER, ALint(entry.buffer));
+    }
     alSourcef(entry.source, AL_PITCH, kPitch);
     alSourcef(entry.source, AL_GAIN, kGain);
     alSourcefv(entry.source, AL_POSITION, entry.sourcePosition);
@@ -151,8 +206,36 @@ void loadSoundEntry(SoundEntry& entry, const char* path, const float sourcePosit
 void releaseSoundEntry(SoundEntry& entry)
 {
     if (!game.audioAvailable) return;
+    WavStream* stream = streamOf(entry.source);
     alDeleteSources(1, &entry.source);
-    alDeleteBuffers(1, &entry.buffer);
+    if (!stream) {
+        alDeleteBuffers(1, &entry.buffer);
+        return;
+    }
+    alDeleteBuffers(kStreamBuffers, stream->buffers);
+    closeWavStream(*stream);
+    streams.erase(entry.source);
+}
+
+void refillSoundStreams()
+{
+    if (!game.audioAvailable) return;
+    for (auto& [source, stream] : streams) {
+        if (!stream.active) continue;
+        ALint processed = 0;
+        alGetSourcei(source, AL_BUFFERS_PROCESSED, &processed);
+        for (; processed > 0; --processed) {
+            ALuint buffer = 0;
+            alSourceUnqueueBuffers(source, 1, &buffer);
+            if (fillStreamBuffer(stream, buffer)) alSourceQueueBuffers(source, 1, &buffer);
+        }
+        // A pass that came too late for the queue (a long stall): play on where it stopped.
+        ALint state = AL_STOPPED;
+        alGetSourcei(source, AL_SOURCE_STATE, &state);
+        ALint queued = 0;
+        alGetSourcei(source, AL_BUFFERS_QUEUED, &queued);
+        if (state != AL_PLAYING && queued > 0) alSourcePlay(source);
+    }
 }
 
 void loadSoundBank()
@@ -187,7 +270,14 @@ void keepTitleMusicPlaying()
 void playSound(Sound sound)
 {
     if (!game.audioAvailable) return;
-    alSourcePlay(game.sounds[sound].source);
+    const ALuint source = game.sounds[sound].source;
+    if (WavStream* stream = streamOf(source)) {
+        // As a whole buffer would: from the beginning, playing or not.
+        alSourceStop(source);
+        queueFromStart(*stream, source);
+        stream->active = true;
+    }
+    alSourcePlay(source);
     rememberPlayed(sound);
 }
 
@@ -200,12 +290,16 @@ void playSound(const std::string& name)
 void stopSound(Sound sound)
 {
     if (!game.audioAvailable) return;
-    alSourceStop(game.sounds[sound].source);
+    const ALuint source = game.sounds[sound].source;
+    alSourceStop(source);
+    if (WavStream* stream = streamOf(source)) stream->active = false;
 }
 
 bool soundPlaying(Sound sound)
 {
     if (!game.audioAvailable) return false;
+    // A stream plays until stopped, whatever a late refill left of its queue for a moment.
+    if (const WavStream* stream = streamOf(game.sounds[sound].source)) return stream->active;
     ALint state = AL_STOPPED;
     alGetSourcei(game.sounds[sound].source, AL_SOURCE_STATE, &state);
     return state == AL_PLAYING;

@@ -1,7 +1,9 @@
 // The 27-entry sound bank: one OpenAL buffer and one OpenAL source per entry,
 // loaded once at start-up and kept for the whole run. A switched-off entry
 // holds silence.wav, so every caller plays any entry unconditionally. Without
-// an audio device every call here does nothing.
+// an audio device every call here does nothing. The long ones (the music and
+// the town's ambient loop) play from their files through a short queue of
+// buffers instead (`buffer` is the first of them), and loop by themselves.
 #pragma once
 
 #include <cstdint>
@@ -47,6 +49,8 @@ void releaseSoundEntry(SoundEntry& entry);
 void startCourseMusic();
 // The main loop keeps the title music going on every front-end screen after the splash.
 void keepTitleMusicPlaying();
+// The main loop tops up the queue of each playing streamed entry from its file, every pass.
+void refillSoundStreams();
 
 // The file an entry loads at start-up for the given options.
 const char* soundBankPath(Sound sound, bool soundEnabled, bool musicEnabled);

@@ -18,3 +18,13 @@ bool isVisible(irr::gui::IGUIImage* image);
 void setEmissive(irr::scene::ISceneNode* node, irr::u32 grey);
 // Moves an image to a new top-left corner, keeping its size.
 void moveImage(irr::gui::IGUIImage* image, int x, int y);
+
+// A hole change hands back the textures the hole before used and the next does not:
+// the driver would otherwise keep every hole's pictures, in system memory and in GL,
+// for the rest of the match. Call the first before the build and the second after it.
+void beginTextureSweep();
+// Removes from the driver every texture that was not asked for since beginTextureSweep,
+// is on no material of the scene or of the mesh cache, is held by nothing else (a GUI
+// image, a font) and is no render target. Whatever is asked for again later loads afresh.
+// Returns how many textures went.
+int sweepUnusedTextures();
