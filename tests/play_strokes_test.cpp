@@ -103,7 +103,8 @@ TEST(Strokes, HoleOneInParShowsParAfterTheCup)
 TEST(Strokes, ParPlusFourWithoutHolingEndsTheHoleWithTooMany)
 {
     RunTree tree;
-    std::string script = startHole(1, 1);
+    // Turned round to face the tee's back wall, six taps never leave the tee.
+    std::string script = startHole(1, 1) + aim(257);
     for (int i = 0; i < 6; ++i) script += play({0, 3});
     GameRun run = runScript(tree, script + "dump\nquit\n");
     ASSERT_EQ(run.status, 0) << run.err;
