@@ -20,6 +20,7 @@
 #include "course/holes/hole_builder.h"
 #include "presentation/textures.h"
 #include "tests/support/game_run.h"
+#include "tests/support/gl_game.h"
 #include "tests/support/headless_game.h"
 
 namespace fs = std::filesystem;
@@ -171,56 +172,6 @@ TEST(HoleChangeMemory, AHoleAfterOthersLooksAsItDoesFirstInAMatchHudIncluded)
     // motion a few pixels.
     EXPECT_LT(differingPixels(*after.image, *alone.image), int(size.Width * size.Height / 200));
 }
-
-namespace {
-
-// The game's state over an OpenGL device with a small window, in a run tree of its own.
-class GlGame {
-public:
-    GlGame()
-    {
-        previous_ = fs::current_path();
-        fs::current_path(tree_.path("Bin"));
-        game = GameState{};
-        irr::SIrrlichtCreationParameters p;
-        p.DriverType = irr::video::EDT_OPENGL;
-        p.WindowSize = {320, 240};
-        p.Bits = 32;
-        irr::IrrlichtDevice* device = irr::createDeviceEx(p);
-        if (!device) return;
-        game.engine.device = device;
-        game.engine.driver = device->getVideoDriver();
-        game.engine.sceneManager = device->getSceneManager();
-        game.engine.gui = device->getGUIEnvironment();
-        game.engine.fileSystem = device->getFileSystem();
-        game.world = NewtonCreate();
-        game.match.playerCount = 1;
-        game.match.ballColour[1] = 1;
-    }
-    ~GlGame()
-    {
-        if (game.world) {
-            NewtonDestroyAllBodies(game.world);
-            NewtonDestroy(game.world);
-        }
-        if (game.engine.device) {
-            game.engine.device->closeDevice();
-            game.engine.device->run();
-            game.engine.device->drop();
-        }
-        game = GameState{};
-        fs::current_path(previous_);
-    }
-    GlGame(const GlGame&) = delete;
-    GlGame& operator=(const GlGame&) = delete;
-    bool ready() const { return game.engine.device != nullptr; }
-
-private:
-    RunTree tree_;
-    fs::path previous_;
-};
-
-}  // namespace
 
 TEST(HoleChangeMemory, APictureDrawsWithItsOwnPixelsOnceTheEnginesCopyIsReleased)
 {

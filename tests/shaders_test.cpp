@@ -16,69 +16,14 @@
 #include "app/game_state.h"
 #include "presentation/shaders.h"
 #include "tests/support/game_run.h"
+#include "tests/support/gl_game.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using irr::video::E_MATERIAL_TYPE;
 
-struct LogCapture : irr::IEventReceiver {
-    std::vector<std::string> errors;  // warnings and errors the engine logged
-    bool OnEvent(const irr::SEvent& event) override
-    {
-        if (event.EventType != irr::EET_LOG_TEXT_EVENT) return false;
-        if (event.LogEvent.Level >= irr::ELL_WARNING) errors.push_back(event.LogEvent.Text);
-        return true;
-    }
-};
-
-// A small OpenGL window in a run tree of its own, wired into the game's record.
-class GlGame {
-public:
-    explicit GlGame(const std::string& contents = "")
-    {
-        if (!contents.empty()) {
-            fs::remove(tree_.path("Contents"));
-            fs::create_directory_symlink(contents, tree_.path("Contents"));
-        }
-        previous_ = fs::current_path();
-        fs::current_path(tree_.path("Bin"));
-        game = GameState{};
-        irr::SIrrlichtCreationParameters p;
-        p.DriverType = irr::video::EDT_OPENGL;
-        p.WindowSize = {320, 240};
-        p.Bits = 32;
-        p.Vsync = false;
-        p.EventReceiver = &log;
-        irr::IrrlichtDevice* device = irr::createDeviceEx(p);
-        if (!device) return;
-        game.engine.device = device;
-        game.engine.driver = device->getVideoDriver();
-        game.engine.sceneManager = device->getSceneManager();
-        game.engine.fileSystem = device->getFileSystem();
-        game.options.shadersEnabled = 1;
-    }
-    ~GlGame()
-    {
-        if (game.engine.device) {
-            game.engine.device->closeDevice();
-            game.engine.device->run();
-            game.engine.device->drop();
-        }
-        game = GameState{};
-        fs::current_path(previous_);
-    }
-    GlGame(const GlGame&) = delete;
-    GlGame& operator=(const GlGame&) = delete;
-
-    bool ready() const { return game.engine.device != nullptr; }
-    const RunTree& tree() const { return tree_; }
-    LogCapture log;
-
-private:
-    RunTree tree_;
-    fs::path previous_;
-};
+constexpr bool kShaders = true;  // the window's game has shaders on
 
 // Runs createShaderMaterials and gives what it wrote on standard output.
 std::string createCapturingOutput()
@@ -119,7 +64,7 @@ int count(const std::string& text, const std::string& part)
 
 TEST(ShaderMaterials, AllSevenProgramsCompileAndLinkOnTheGlDriver)
 {
-    GlGame gl;
+    GlGame gl("", kShaders);
     ASSERT_TRUE(gl.ready()) << "no OpenGL window (run under Xvfb)";
     ASSERT_TRUE(game.engine.driver->queryFeature(irr::video::EVDF_ARB_GLSL));
     const std::string out = createCapturingOutput();
@@ -165,7 +110,7 @@ TEST(ShaderMaterials, ABrokenOrMissingProgramLeavesItsSurfacesOnTheBaseMaterial)
     std::ofstream(contents / "Shaders/specular.golf", std::ios::trunc) << "#version 120\nvoid main() {}\n";
     fs::remove(contents / "Shaders/plastic.golf");
 
-    GlGame gl(contents.string());
+    GlGame gl(contents.string(), kShaders);
     ASSERT_TRUE(gl.ready()) << "no OpenGL window (run under Xvfb)";
     const std::string out = createCapturingOutput();
 
@@ -188,7 +133,7 @@ TEST(ShaderMaterials, ABrokenOrMissingProgramLeavesItsSurfacesOnTheBaseMaterial)
 
 TEST(ShaderMaterials, ShadersOffCreateNothing)
 {
-    GlGame gl;
+    GlGame gl("", kShaders);
     ASSERT_TRUE(gl.ready()) << "no OpenGL window (run under Xvfb)";
     game.options.shadersEnabled = 0;
     EXPECT_EQ(createCapturingOutput(), "");
@@ -220,7 +165,7 @@ std::vector<uint8_t> drawAt(uint32_t ms)
 
 TEST(ShaderMaterials, WaterMovesWithTheEngineTimerAndScenerySitsStill)
 {
-    GlGame gl;
+    GlGame gl("", kShaders);
     ASSERT_TRUE(gl.ready()) << "no OpenGL window (run under Xvfb)";
     createShaderMaterials();
     irr::video::IVideoDriver* driver = game.engine.driver;
@@ -289,7 +234,7 @@ std::string sequence(const RecordingServices& services)
 
 TEST(ShaderMaterials, EachCallbackSendsItsConstantsByNameInOrder)
 {
-    GlGame gl;
+    GlGame gl("", kShaders);
     ASSERT_TRUE(gl.ready()) << "no OpenGL window (run under Xvfb)";
     irr::video::IVideoDriver* driver = game.engine.driver;
     irr::core::matrix4 world, view, projection;
