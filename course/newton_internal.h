@@ -113,6 +113,7 @@ struct TreeBuildQueue {
     std::deque<NewtonCollision*> queue;  // the front one is being built
     std::thread worker;
     bool running = false;  // the worker takes work (guarded by `lock`)
+    bool pending = false;  // trees handed over since the last wait (the caller's thread only)
 };
 
 struct NewtonWorld {

@@ -46,6 +46,7 @@ void completeTreeBuild(NewtonCollision* tree)
     std::unique_lock<std::mutex> hold(builds.lock);
     tree->building.store(true, std::memory_order_release);
     builds.queue.push_back(tree);
+    builds.pending = true;
     if (builds.running) return;
     // The last worker found the queue empty and is leaving (or has left).
     if (builds.worker.joinable()) builds.worker.join();
@@ -64,6 +65,7 @@ void completeTreeBuild(NewtonCollision* tree)
 void finishTreeBuilds(NewtonWorld* world)
 {
     TreeBuildQueue& builds = world->treeBuilds;
+    if (!builds.pending) return;  // every physics step asks: nothing to lock or join in play
     {
         std::unique_lock<std::mutex> hold(builds.lock);
         // Rather than wait, the caller builds the trees the worker has not started, from
@@ -79,6 +81,7 @@ void finishTreeBuilds(NewtonWorld* world)
         builds.idle.wait(hold, [&] { return !builds.running; });
     }
     if (builds.worker.joinable()) builds.worker.join();
+    builds.pending = false;
 }
 
 extern "C" {
