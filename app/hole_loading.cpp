@@ -37,6 +37,29 @@ irr::gui::IGUIInOutFader* newFader()
     return game.engine.screenFader;
 }
 
+// Empties the scene and the engine's caches of meshes and vertex buffers: nothing of the
+// hole before is drawn, or held, again.
+void clearScene()
+{
+    game.engine.sceneManager->clear();
+    // The engine's model cache ignores letter case (minemill2.b3d would stand in for mineMill2.b3d): each hole loads afresh.
+    game.engine.sceneManager->getMeshCache()->clear();
+    // The driver's vertex buffer objects hold their meshes (the water's copy of its plane) until
+    // 20000 frames after their last draw: a quick hole's would pile up over a match.
+    game.engine.driver->removeAllHardwareBuffers();
+}
+
+// Builds the next hole, then hands back the textures only the hole before (or the menus) used;
+// the loading image is still up, so it stays. The old hole's meshes, bodies and textures went
+// back to the heap: its free pages go back to the system.
+void buildNextHoleSweepingTextures()
+{
+    beginTextureSweep();
+    dispatchHole();
+    sweepUnusedTextures();
+    malloc_trim(0);
+}
+
 void removeLoadingImage()
 {
     if (game.engine.loadingImage) game.engine.loadingImage->remove();
@@ -72,9 +95,7 @@ void showLoadingImage()
 void startMatch()
 {
     EngineHandles& engine = game.engine;
-    engine.sceneManager->clear();
-    engine.sceneManager->getMeshCache()->clear();
-    engine.driver->removeAllHardwareBuffers();
+    clearScene();
     game.scene = HoleScene{};
     engine.gui->clear();
     game.hud = HudElements{};
@@ -93,11 +114,7 @@ void loadHole()
     frameLogBuildStart();
     game.screen.holeActive = 1;
     resetHolePlay();
-    beginTextureSweep();
-    dispatchHole();
-    // The menus' pictures stay behind in the driver otherwise, for the whole match.
-    sweepUnusedTextures();
-    malloc_trim(0);
+    buildNextHoleSweepingTextures();  // the menus' pictures would otherwise stay for the whole match
     game.screen.holeLoadPending = 0;
     removeLoadingImage();
     newFader()->fadeIn(kFadeInMs);
@@ -147,12 +164,7 @@ void changeHole()
         resetCamera();
         s.holeChangeActive = 0;
         game.outcome.scorecardShowing = 0;
-        game.engine.sceneManager->clear();
-        // The engine's model cache ignores letter case (minemill2.b3d would stand in for mineMill2.b3d): each hole loads afresh.
-        game.engine.sceneManager->getMeshCache()->clear();
-        // The driver's vertex buffer objects hold their meshes (the water's copy of its plane) until
-        // 20000 frames after their last draw: a quick hole's would pile up over a match.
-        game.engine.driver->removeAllHardwareBuffers();
+        clearScene();
         irr::video::ITexture* terrain = game.scene.terrainTexture;  // released below, after the dispatch order
         game.scene = HoleScene{};
         game.scene.terrainTexture = terrain;
@@ -163,18 +175,13 @@ void changeHole()
         for (int32_t p = 1; p <= kMaxPlayers; ++p) match.holeStrokes[p] = 0;
         if (game.scene.terrainTexture) game.engine.driver->removeTexture(game.scene.terrainTexture);
         game.scene.terrainTexture = nullptr;
-        beginTextureSweep();
-        dispatchHole();
-        // Textures the hole before used and this one does not (the loading image is still up: it stays).
-        sweepUnusedTextures();
+        buildNextHoleSweepingTextures();
         if (game.engine.screenFader) game.engine.screenFader->fadeIn(kFadeInMs);
         resetHolePlay();
         s.introDone = 0;
         s.flyOverEnding = 0;
         removeLoadingImage();
         s.holeLoadPending = 0;
-        // The old hole's meshes, bodies and textures went back to the heap; hand the free pages to the system.
-        malloc_trim(0);
         frameLogBuildEnd(game.match.currentHole);
     }
     if (s.holeChangeActive && game.engine.screenFader && game.engine.screenFader->isReady()) {
