@@ -36,7 +36,7 @@ void put16(std::string& out, uint16_t v)
     out += char(v >> 8);
 }
 
-struct WavSpec {
+struct WavShape {
     int channels = 1;
     int bits = 16;
     uint16_t format = 1;
@@ -44,25 +44,25 @@ struct WavSpec {
 };
 
 // A WAV file whose 16-bit samples count 0, 1, 2, ... (each channel the same count).
-std::string countingWav(const WavSpec& spec, uint32_t frames)
+std::string countingWav(const WavShape& shape, uint32_t frames)
 {
     std::string data;
     for (uint32_t f = 0; f < frames; ++f)
-        for (int c = 0; c < spec.channels; ++c) {
-            if (spec.bits == 16) put16(data, uint16_t(f));
+        for (int c = 0; c < shape.channels; ++c) {
+            if (shape.bits == 16) put16(data, uint16_t(f));
             else data += char(f & 0xff);
         }
     std::string out = "RIFF";
-    put32(out, uint32_t(4 + 24 + spec.before.size() + 8 + data.size()));
+    put32(out, uint32_t(4 + 24 + shape.before.size() + 8 + data.size()));
     out += "WAVEfmt ";
     put32(out, 16);
-    put16(out, spec.format);
-    put16(out, uint16_t(spec.channels));
+    put16(out, shape.format);
+    put16(out, uint16_t(shape.channels));
     put32(out, kRate);
-    put32(out, uint32_t(kRate * spec.channels * spec.bits / 8));
-    put16(out, uint16_t(spec.channels * spec.bits / 8));
-    put16(out, uint16_t(spec.bits));
-    out += spec.before + "data";
+    put32(out, uint32_t(kRate * shape.channels * shape.bits / 8));
+    put16(out, uint16_t(shape.channels * shape.bits / 8));
+    put16(out, uint16_t(shape.bits));
+    out += shape.before + "data";
     put32(out, uint32_t(data.size()));
     return out + data;
 }
@@ -101,7 +101,7 @@ TEST(MusicStream, TheReaderFindsTheSamplesOfPlainPcmAndRefusesTheRest)
     list += '\0';  // an odd chunk is padded to an even length
     const struct {
         const char* what;
-        WavSpec spec;
+        WavShape shape;
         bool readable;
         int blockAlign;
     } rows[] = {
@@ -114,7 +114,7 @@ TEST(MusicStream, TheReaderFindsTheSamplesOfPlainPcmAndRefusesTheRest)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        const std::string bytes = countingWav(row.spec, 100);
+        const std::string bytes = countingWav(row.shape, 100);
         TempFile file(bytes);
         std::FILE* f = std::fopen(file.path().c_str(), "rb");
         ASSERT_NE(f, nullptr);

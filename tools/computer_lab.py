@@ -288,7 +288,7 @@ def spot_script(hole, spot, line=None, delay=0, max_frames=40000, company=False)
     players, seat = SPOTS[spot]
     kinds = ["hard" if k == seat or company else "human" for k in range(2, players + 1)]
     lines = [f"line {spot} {line[0]} {line[1]}"] if line else []
-    lines += [f"seed 1", f"hole {hole} {players} {' '.join(kinds)}"] + INTO_PLAY + [f"frames {delay}"] + GIVE_UP
+    lines += ["seed 1", f"hole {hole} {players} {' '.join(kinds)}"] + INTO_PLAY + [f"frames {delay}"] + GIVE_UP
     for k in range(2, players + 1):
         if k != seat and not company:
             lines += [f"wait currentPlayer {k} {max_frames}", "frames 3"] + GIVE_UP
