@@ -16,6 +16,15 @@ using irr::scene::ISceneNode;
 // far from any camera is the first of them, so it runs right after the last solid node.
 constexpr float kBeyondEverything = 1.0e6f;  // units
 
+irr::video::SColor vertexColour(const irr::scene::IMeshBuffer* buffer, irr::u32 v)
+{
+    switch (buffer->getVertexType()) {
+    case irr::video::EVT_2TCOORDS: return static_cast<const irr::video::S3DVertex2TCoords*>(buffer->getVertices())[v].Color;
+    case irr::video::EVT_TANGENTS: return static_cast<const irr::video::S3DVertexTangents*>(buffer->getVertices())[v].Color;
+    default: return static_cast<const irr::video::S3DVertex*>(buffer->getVertices())[v].Color;
+    }
+}
+
 // The triangles to draw a ground buffer with (presentation/ground_mesh.h); empty
 // when it is not a 16-bit grid of vertices, and it is drawn as loaded.
 std::vector<uint16_t> groundIndices(irr::scene::IMeshBuffer* buffer)
@@ -24,7 +33,9 @@ std::vector<uint16_t> groundIndices(irr::scene::IMeshBuffer* buffer)
     std::vector<GroundPoint> points(buffer->getVertexCount());
     for (irr::u32 v = 0; v < buffer->getVertexCount(); ++v) {
         const irr::core::vector3df& p = buffer->getPosition(v);
-        points[v] = {p.X, p.Z};
+        const irr::video::SColor colour = vertexColour(buffer, v);
+        const irr::core::vector2df& uv = buffer->getTCoords(v);
+        points[v] = {p.X, p.Z, p.Y, {colour.getRed() / 255.0f, colour.getGreen() / 255.0f, colour.getBlue() / 255.0f, uv.X, uv.Y}};
     }
     const irr::u16* loaded = buffer->getIndices();
     const std::vector<uint16_t> first(loaded, loaded + 3);
@@ -90,10 +101,28 @@ public:
         if (!sky_) return;
         // The sky box sits between the near and far planes; pinned to the far plane it
         // shows only where nothing else was drawn, whatever lies beyond its faces.
+        // Below the ground's rim it is hidden anyway: a level cut leaves that part out
+        // (the software rasteriser would test it against the depth of every pixel).
         const bool gl = driver->getDriverType() == irr::video::EDT_OPENGL;
         if (gl) glDepthRange(1.0, 1.0);
+        const float cut = skyCut();
+        if (cut > 0) {
+            const float cutY = SceneManager->getActiveCamera()->getAbsolutePosition().Y - cut;
+            driver->setClipPlane(0, irr::core::plane3df({0, cutY, 0}, {0, 1, 0}), true);
+        }
         sky_->render();
+        if (cut > 0) driver->enableClipPlane(0, false);
         if (gl) glDepthRange(0.0, 1.0);
+    }
+
+    // The engine's sky box lies halfway between the camera's near and far planes.
+    float skyCut() const
+    {
+        const irr::scene::ICameraSceneNode* camera = SceneManager->getActiveCamera();
+        if (!mesh_ || !camera) return 0;
+        const irr::core::vector3df eye = camera->getAbsolutePosition();
+        const GroundExtent ground{box_.MinEdge.X, box_.MinEdge.Z, box_.MaxEdge.X, box_.MaxEdge.Z, box_.MinEdge.Y};
+        return skyCutBelowEye(eye.X, eye.Y, eye.Z, ground, 0.5f * (camera->getNearValue() + camera->getFarValue()));
     }
 
     const irr::core::aabbox3df& getBoundingBox() const override { return box_; }

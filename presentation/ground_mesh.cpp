@@ -9,6 +9,10 @@ constexpr float kMergeRatio = 0.5f;      // a merged cell is at least this wide 
 constexpr float kFineTolerance = 1.05f;  // gaps this close to the smallest count as the fine spacing
 constexpr float kSamePlace = 1e-3f;      // units: a vertex this close to its row's and column's line is on them
 constexpr size_t kMaxVertices = 65536;   // 16-bit indices
+constexpr float kFlatHeight = 0.03f;     // units a merged block's surface may stray from the vertices it leaves out
+constexpr float kFlatColour = 3.0f / 255.0f;
+constexpr float kFlatTexture = 0.005f;   // repeats of the texture
+constexpr int kMaxBlock = 16;            // cells along a merged block's side
 
 struct Grid {
     int columns = 0;
@@ -115,6 +119,145 @@ struct Builder {
     }
 };
 
+// The first and last line of the gaps at the fine spacing (the smallest gap).
+std::pair<int, int> fineRun(const std::vector<float>& lines)
+{
+    float smallest = 1e30f;
+    for (size_t i = 0; i + 1 < lines.size(); ++i) smallest = std::min(smallest, std::fabs(lines[i + 1] - lines[i]));
+    int first = int(lines.size()) - 1, last = 0;
+    for (size_t i = 0; i + 1 < lines.size(); ++i)
+        if (std::fabs(lines[i + 1] - lines[i]) <= smallest * kFineTolerance) {
+            first = std::min(first, int(i));
+            last = std::max(last, int(i) + 1);
+        }
+    return {first, last};
+}
+
+// A block of cells between column lines c0..c1 and row lines r0..r1.
+struct Block {
+    int c0, r0, c1, r1;
+};
+
+// The fine block's cells, merged where flat, triangulated without a T-joint.
+class FineBlock {
+public:
+    FineBlock(const std::vector<GroundPoint>& points, const Grid& grid, Builder& out)
+        : points_(points), grid_(grid), out_(out), used_(size_t(grid.columns) * size_t(grid.rows), 0)
+    {
+    }
+
+    // Every vertex on the rim is used outside: the rows beyond and the columns beside keep them all.
+    void triangulate(const Block& whole)
+    {
+        split(whole);
+        for (int c = whole.c0; c <= whole.c1; ++c) used_[index(c, whole.r0)] = used_[index(c, whole.r1)] = 1;
+        for (int r = whole.r0; r <= whole.r1; ++r) used_[index(whole.c0, r)] = used_[index(whole.c1, r)] = 1;
+        for (const Block& b : leaves_) {
+            for (int c : {b.c0, b.c1})
+                for (int r : {b.r0, b.r1}) used_[index(c, r)] = 1;
+        }
+        for (const Block& b : leaves_) emit(b);
+    }
+
+private:
+    size_t index(int c, int r) const { return size_t(r) * size_t(grid_.columns) + size_t(c); }
+    int vertex(int c, int r) const { return grid_.at[index(c, r)]; }
+    const GroundPoint& point(int c, int r) const { return points_[size_t(vertex(c, r))]; }
+
+    // Every vertex of the block lies on the bilinear surface of its four corners, near enough.
+    bool flat(const Block& b) const
+    {
+        const GroundPoint &p00 = point(b.c0, b.r0), &p10 = point(b.c1, b.r0), &p01 = point(b.c0, b.r1),
+                          &p11 = point(b.c1, b.r1);
+        for (int r = b.r0; r <= b.r1; ++r)
+            for (int c = b.c0; c <= b.c1; ++c) {
+                const GroundPoint& p = point(c, r);
+                const float s = (p.x - p00.x) / (p10.x - p00.x), t = (p.z - p00.z) / (p01.z - p00.z);
+                auto between = [&](float a00, float a10, float a01, float a11) {
+                    return (1 - t) * ((1 - s) * a00 + s * a10) + t * ((1 - s) * a01 + s * a11);
+                };
+                if (std::fabs(between(p00.y, p10.y, p01.y, p11.y) - p.y) > kFlatHeight) return false;
+                for (int k = 0; k < 5; ++k) {
+                    const float tolerance = k < 3 ? kFlatColour : kFlatTexture;
+                    if (std::fabs(between(p00.look[k], p10.look[k], p01.look[k], p11.look[k]) - p.look[k]) > tolerance)
+                        return false;
+                }
+            }
+        return true;
+    }
+
+    void split(const Block& b)
+    {
+        const int w = b.c1 - b.c0, h = b.r1 - b.r0;
+        if ((w == 1 && h == 1) || (w <= kMaxBlock && h <= kMaxBlock && flat(b))) {
+            leaves_.push_back(b);
+            return;
+        }
+        if (w >= h) {
+            const int mid = (b.c0 + b.c1) / 2;
+            split({b.c0, b.r0, mid, b.r1});
+            split({mid, b.r0, b.c1, b.r1});
+        } else {
+            const int mid = (b.r0 + b.r1) / 2;
+            split({b.c0, b.r0, b.c1, mid});
+            split({b.c0, mid, b.c1, b.r1});
+        }
+    }
+
+    // The used lines along one side, from `from` to `to` inclusive, in that order.
+    template <typename Used>
+    static std::vector<int> usedAlong(int from, int to, Used used)
+    {
+        std::vector<int> lines;
+        const int step = to >= from ? 1 : -1;
+        for (int i = from;; i += step) {
+            if (i == from || i == to || used(i)) lines.push_back(i);
+            if (i == to) break;
+        }
+        return lines;
+    }
+
+    void emit(const Block& b)
+    {
+        auto usedRow = [&](int r) { return [this, r](int c) { return used_[index(c, r)] != 0; }; };
+        auto usedColumn = [&](int c) { return [this, c](int r) { return used_[index(c, r)] != 0; }; };
+        auto onRow = [&](int r) { return [this, r](int c) { return vertex(c, r); }; };
+        auto onColumn = [&](int c) { return [this, c](int r) { return vertex(c, r); }; };
+        const int w = b.c1 - b.c0, h = b.r1 - b.r0;
+        if (h == 1) {  // a strip between two rows
+            out_.zip(usedAlong(b.c0, b.c1, usedRow(b.r0)), usedAlong(b.c0, b.c1, usedRow(b.r1)), onRow(b.r0), onRow(b.r1));
+            return;
+        }
+        if (w == 1) {  // a strip between two columns
+            out_.zip(usedAlong(b.r0, b.r1, usedColumn(b.c0)), usedAlong(b.r0, b.r1, usedColumn(b.c1)), onColumn(b.c0),
+                     onColumn(b.c1));
+            return;
+        }
+        // The rim, once round; a plain pair of triangles when it has only the corners.
+        std::vector<int> rim;
+        auto side = [&](const std::vector<int>& lines, auto at) {
+            for (size_t k = 0; k + 1 < lines.size(); ++k) rim.push_back(at(lines[k]));  // the far corner starts the next side
+        };
+        side(usedAlong(b.c0, b.c1, usedRow(b.r0)), onRow(b.r0));
+        side(usedAlong(b.r0, b.r1, usedColumn(b.c1)), onColumn(b.c1));
+        side(usedAlong(b.c1, b.c0, usedRow(b.r1)), onRow(b.r1));
+        side(usedAlong(b.r1, b.r0, usedColumn(b.c0)), onColumn(b.c0));
+        if (rim.size() == 4) {
+            out_.triangle(rim[0], rim[1], rim[2]);
+            out_.triangle(rim[0], rim[2], rim[3]);
+            return;
+        }
+        const int centre = vertex(b.c0 + w / 2, b.r0 + h / 2);
+        for (size_t k = 0; k < rim.size(); ++k) out_.triangle(centre, rim[k], rim[(k + 1) % rim.size()]);
+    }
+
+    const std::vector<GroundPoint>& points_;
+    const Grid& grid_;
+    Builder& out_;
+    std::vector<char> used_;
+    std::vector<Block> leaves_;
+};
+
 }  // namespace
 
 int groundWinding(const std::vector<GroundPoint>& points, const std::vector<uint16_t>& indices)
@@ -135,22 +278,24 @@ std::vector<uint16_t> groundDrawIndices(const std::vector<GroundPoint>& points, 
     auto vertex = [&grid, columns](int column, int row) { return grid.at[size_t(row) * size_t(columns) + size_t(column)]; };
 
     // The fine columns (over the greens) keep every row; beside them rows merge where
-    // the columns are far apart, between them columns merge where the rows are.
-    float smallest = 1e30f;
-    for (int c = 0; c + 1 < columns; ++c) smallest = std::min(smallest, std::fabs(grid.xs[size_t(c) + 1] - grid.xs[size_t(c)]));
-    int fineFirst = columns - 1, fineLast = 0;
-    for (int c = 0; c + 1 < columns; ++c)
-        if (std::fabs(grid.xs[size_t(c) + 1] - grid.xs[size_t(c)]) <= smallest * kFineTolerance) {
-            fineFirst = std::min(fineFirst, c);
-            fineLast = std::max(fineLast, c + 1);
-        }
+    // the columns are far apart, between them columns merge where the rows are. Where
+    // the fine rows cross the fine columns, flat cells merge into blocks.
+    const auto [fineFirst, fineLast] = fineRun(grid.xs);
+    const auto [fineRowFirst, fineRowLast] = fineRun(grid.zs);
+    const bool fineBlock = fineFirst < fineLast && fineRowFirst < fineRowLast;
 
     Builder out{points, frontWinding, {}};
     std::vector<std::vector<int>> rowKept(static_cast<size_t>(rows));
-    for (int r = 0; r < rows; ++r) rowKept[size_t(r)] = keptLines(grid.xs, fineFirst, fineLast, spacingAt(grid.zs, r));
-    for (int r = 0; r + 1 < rows; ++r)
+    for (int r = 0; r < rows; ++r) {
+        const bool rim = fineBlock && (r == fineRowFirst || r == fineRowLast);
+        rowKept[size_t(r)] = keptLines(grid.xs, fineFirst, fineLast, rim ? 0 : spacingAt(grid.zs, r));
+    }
+    for (int r = 0; r + 1 < rows; ++r) {
+        if (fineBlock && r >= fineRowFirst && r < fineRowLast) continue;
         out.zip(rowKept[size_t(r)], rowKept[size_t(r) + 1], [&](int c) { return vertex(c, r); },
                 [&](int c) { return vertex(c, r + 1); });
+    }
+    if (fineBlock) FineBlock(points, grid, out).triangulate({fineFirst, fineRowFirst, fineLast, fineRowLast});
 
     auto columnKept = [&](int c) {
         if (c == fineFirst || c == fineLast) return keptLines(grid.zs, 0, rows - 1, 0);  // every row
@@ -163,4 +308,15 @@ std::vector<uint16_t> groundDrawIndices(const std::vector<GroundPoint>& points, 
     for (int c = 0; c < fineFirst; ++c) columnStrip(c);
     for (int c = fineLast; c + 1 < columns; ++c) columnStrip(c);
     return out.indices;
+}
+
+float skyCutBelowEye(float eyeX, float eyeY, float eyeZ, const GroundExtent& ground, float skyHalfSize)
+{
+    constexpr float kMargin = 0.09f;  // radians (5 degrees) of sky kept below the rim
+    const float toRim = std::min({eyeX - ground.minX, ground.maxX - eyeX, eyeZ - ground.minZ, ground.maxZ - eyeZ});
+    if (toRim <= 0 || eyeY <= ground.lowest || skyHalfSize <= 0) return 0;
+    const float rimBelowHorizon = std::atan((eyeY - ground.lowest) / toRim) + kMargin;
+    if (rimBelowHorizon >= 1.2f) return 0;  // looking down from on high: the box's lower faces may show
+    // The box's side faces reach out to sqrt(2) half sizes at its corners.
+    return std::sqrt(2.0f) * skyHalfSize * std::tan(rimBelowHorizon);
 }

@@ -74,7 +74,7 @@ TEST(GroundMesh, MergedSandCoversTheSameGroundWithNoCrackFacingOneWay)
             const GroundPoint &p = points[edge.first], &q = points[edge.second];
             const bool rim = (p.x == xs.front() && q.x == xs.front()) || (p.x == xs.back() && q.x == xs.back()) ||
                              (p.z == zs.front() && q.z == zs.front()) || (p.z == zs.back() && q.z == zs.back());
-            EXPECT_TRUE(rim) << "open edge inside the ground at (" << p.x << ", " << p.z << ")";
+            EXPECT_TRUE(rim) << "open edge inside the ground at (" << p.x << ", " << p.z << ") to (" << q.x << ", " << q.z << ")";
         }
     }
 }
@@ -100,4 +100,91 @@ TEST(GroundMesh, WindingIsTheFirstTriangles)
     EXPECT_EQ(groundWinding(points, {0, 2, 1}), -1);
     EXPECT_EQ(groundWinding(points, {0, 1}), 0);
     EXPECT_EQ(groundWinding(points, {0, 1, 7}), 0) << "an index past the vertices";
+}
+
+namespace {
+
+// The drawn surface's height and colour at (x, z): the triangle of `indices` under it.
+bool drawnAt(const std::vector<GroundPoint>& p, const std::vector<uint16_t>& indices, float x, float z, float& height,
+             float& red)
+{
+    for (size_t t = 0; t < indices.size(); t += 3) {
+        const GroundPoint &a = p[indices[t]], &b = p[indices[t + 1]], &c = p[indices[t + 2]];
+        const float area = (b.x - a.x) * (c.z - a.z) - (b.z - a.z) * (c.x - a.x);
+        const float wb = ((x - a.x) * (c.z - a.z) - (z - a.z) * (c.x - a.x)) / area;
+        const float wc = ((b.x - a.x) * (z - a.z) - (b.z - a.z) * (x - a.x)) / area;
+        const float wa = 1 - wb - wc;
+        if (wa < -1e-4f || wb < -1e-4f || wc < -1e-4f) continue;
+        height = wa * a.y + wb * b.y + wc * c.y;
+        red = wa * a.look[0] + wb * b.look[0] + wc * c.look[0];
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+TEST(GroundMesh, FlatSandMergesAndDunesKeepTheirShapeAndShade)
+{
+    const std::vector<float> xs = sandLines(-20, 20), zs = sandLines(-12, 30);
+    std::vector<GroundPoint> points = grid(xs, zs);
+    // A level plot on the left, a tilted bank in the middle, a dune with a shaded foot on the right.
+    for (GroundPoint& p : points) {
+        if (p.x < -8) {
+            p.y = 1.0f;
+        } else if (p.x < 4) {
+            p.y = 1.0f + 0.2f * (p.x + 8);
+        } else {
+            p.y = 3.4f + 0.8f * std::sin(p.x * 0.9f) * std::cos(p.z * 0.7f);
+            p.look[0] = 0.5f + 0.3f * std::sin(p.z * 1.3f);
+        }
+        p.look[3] = p.x / 8;
+        p.look[4] = -p.z / 8;
+    }
+    std::vector<GroundPoint> flatPoints = grid(xs, zs);
+    const std::vector<uint16_t> merged = groundDrawIndices(points, 1), flat = groundDrawIndices(flatPoints, 1);
+    ASSERT_FALSE(merged.empty());
+    const size_t loaded = 6 * (xs.size() - 1) * (zs.size() - 1);
+    EXPECT_LT(flat.size(), loaded / 3) << "level ground merges into large blocks";
+    EXPECT_GT(merged.size(), flat.size() * 3 / 2) << "the dune does not";
+
+    // Every loaded vertex over the greens' fine block lies on the drawn surface, in
+    // height and in shade (far off, rows and columns merge whatever the ground does).
+    for (const GroundPoint& p : points) {
+        if (p.x < -20.01f || p.x > 20.01f || p.z < -12.01f || p.z > 30.01f) continue;
+        float height = 0, red = 0;
+        ASSERT_TRUE(drawnAt(points, merged, p.x, p.z, height, red)) << "no triangle over (" << p.x << ", " << p.z << ")";
+        EXPECT_NEAR(height, p.y, 0.061f) << "at (" << p.x << ", " << p.z << ")";
+        EXPECT_NEAR(red, p.look[0], 6.1f / 255) << "at (" << p.x << ", " << p.z << ")";
+    }
+    // The dune keeps its cells; the plot and the bank do not.
+    size_t dune = 0, rest = 0;
+    for (size_t t = 0; t < merged.size(); t += 3) {
+        const GroundPoint &a = points[merged[t]], &b = points[merged[t + 1]], &c = points[merged[t + 2]];
+        const float x = (a.x + b.x + c.x) / 3, z = (a.z + b.z + c.z) / 3;
+        if (z < -12 || z > 30) continue;
+        if (x > 4.5f && x < 19) ++dune;
+        if (x > -19 && x < 3.5f) ++rest;
+    }
+    EXPECT_GT(dune, 5 * rest) << "the dune keeps its cells; the plot and the bank merge";
+}
+
+TEST(GroundMesh, TheSkyCutStaysBelowTheGroundsRimInEveryDirection)
+{
+    const GroundExtent ground{-330, -300, 340, 360, -2};
+    const float half = 1500;
+    EXPECT_EQ(skyCutBelowEye(400, 10, 0, ground, half), 0) << "outside the ground";
+    EXPECT_EQ(skyCutBelowEye(0, -3, 0, ground, half), 0) << "below its lowest point";
+    EXPECT_EQ(skyCutBelowEye(330, 100, 0, ground, half), 0) << "looking down at the rim from on high";
+    for (float eyeY : {0.5f, 5.0f, 20.0f, 60.0f})
+        for (float eyeX : {-250.0f, -40.0f, 0.0f, 25.0f, 260.0f}) {
+            const float cut = skyCutBelowEye(eyeX, eyeY, 10, ground, half);
+            ASSERT_GT(cut, 0) << eyeX << " " << eyeY;
+            // The ground's nearest rim point, at its lowest, seen from the eye.
+            const float toRim = std::min({eyeX - ground.minX, ground.maxX - eyeX, 10 - ground.minZ, ground.maxZ - 10});
+            const float rimBelow = std::atan((eyeY - ground.lowest) / toRim);
+            // The shallowest the cut runs below the horizon: at the box's farthest side corners.
+            const float cutBelow = std::atan(cut / (std::sqrt(2.0f) * half));
+            EXPECT_GT(cutBelow, rimBelow + 0.05f) << eyeX << " " << eyeY;
+        }
 }
