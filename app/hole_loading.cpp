@@ -17,6 +17,7 @@
 #include "presentation/hud.h"
 #include "presentation/sound_bank.h"
 #include "presentation/textures.h"
+#include "presentation/vertex_buffers.h"
 
 namespace {
 
@@ -56,6 +57,7 @@ void buildNextHoleSweepingTextures()
 {
     beginTextureSweep();
     dispatchHole();
+    useVertexBuffersForStaticMeshes(game.engine.sceneManager->getRootSceneNode());
     sweepUnusedTextures();
     malloc_trim(0);
 }

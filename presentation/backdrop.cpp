@@ -44,6 +44,25 @@ std::vector<uint16_t> groundIndices(irr::scene::IMeshBuffer* buffer)
     return indices;
 }
 
+// What a ground buffer is drawn from: a copy of its vertices with the draw triangles,
+// or the buffer itself when they are the loaded ones. Either stays in a vertex buffer
+// object: the vertices are not copied and converted on every draw.
+irr::scene::IMeshBuffer* drawBuffer(irr::scene::IMeshBuffer* loaded)
+{
+    std::vector<uint16_t> indices = groundIndices(loaded);
+    irr::scene::IMeshBuffer* buffer = loaded;
+    if (!indices.empty() && loaded->getVertexType() == irr::video::EVT_STANDARD) {
+        auto* merged = new irr::scene::SMeshBuffer();
+        merged->append(loaded->getVertices(), loaded->getVertexCount(), indices.data(), irr::u32(indices.size()));
+        merged->recalculateBoundingBox();
+        buffer = merged;
+    } else {
+        buffer->grab();
+    }
+    buffer->setHardwareMappingHint(irr::scene::EHM_STATIC);
+    return buffer;
+}
+
 class BackdropNode : public ISceneNode {
 public:
     BackdropNode(ISceneManager* manager, irr::scene::IMesh* mesh, ISceneNode* sky)
@@ -55,7 +74,7 @@ public:
             mesh_->grab();
             for (irr::u32 i = 0; i < mesh_->getMeshBufferCount(); ++i) {
                 materials_.push_back(mesh_->getMeshBuffer(i)->getMaterial());
-                drawIndices_.push_back(groundIndices(mesh_->getMeshBuffer(i)));
+                drawBuffers_.push_back(drawBuffer(mesh_->getMeshBuffer(i)));
             }
             box_ = mesh_->getBoundingBox();
         }
@@ -70,6 +89,10 @@ public:
 
     ~BackdropNode() override
     {
+        for (irr::scene::IMeshBuffer* buffer : drawBuffers_) {
+            SceneManager->getVideoDriver()->removeHardwareBuffer(buffer);
+            buffer->drop();
+        }
         if (mesh_) mesh_->drop();
         if (sky_) sky_->drop();
     }
@@ -85,17 +108,9 @@ public:
         irr::video::IVideoDriver* driver = SceneManager->getVideoDriver();
         if (mesh_) {
             driver->setTransform(irr::video::ETS_WORLD, irr::core::IdentityMatrix);
-            for (irr::u32 i = 0; i < mesh_->getMeshBufferCount(); ++i) {
+            for (size_t i = 0; i < drawBuffers_.size(); ++i) {
                 driver->setMaterial(materials_[i]);
-                irr::scene::IMeshBuffer* buffer = mesh_->getMeshBuffer(i);
-                const std::vector<uint16_t>& indices = drawIndices_[i];
-                if (indices.empty()) {
-                    driver->drawMeshBuffer(buffer);
-                    continue;
-                }
-                driver->drawVertexPrimitiveList(buffer->getVertices(), buffer->getVertexCount(), indices.data(),
-                                                indices.size() / 3, buffer->getVertexType(),
-                                                irr::scene::EPT_TRIANGLES, irr::video::EIT_16BIT);
+                driver->drawMeshBuffer(drawBuffers_[i]);
             }
         }
         if (!sky_) return;
@@ -133,7 +148,7 @@ private:
     irr::scene::IMesh* mesh_;
     ISceneNode* sky_;
     irr::core::array<irr::video::SMaterial> materials_;
-    std::vector<std::vector<uint16_t>> drawIndices_;  // per buffer; empty: drawn as loaded
+    std::vector<irr::scene::IMeshBuffer*> drawBuffers_;  // per loaded buffer, held
     irr::core::aabbox3df box_{0, 0, 0, 0, 0, 0};
 };
 
