@@ -189,11 +189,13 @@ constexpr Asset kCourseShared[] = {
 // The practice hole's and hole 1's own meshes, props and sand.
 constexpr Asset kFirstHoles[] = {
     {"Models/hole_0_ground.b3d", Mesh}, {"Models/hole_0_bricks.b3d", Mesh}, {"Models/hole_0_grass.b3d", Mesh},
+    {"Models/hole_0_grassview.b3d", Mesh},
     {"Models/hole_0_cup.b3d", Mesh}, {"Models/hole_0_barrels.b3d", Mesh}, {"Models/hole_0_box.b3d", Mesh},
     {"Models/hole_0_longhorn.b3d", Mesh}, {"Models/hole_0_wagonwheels.b3d", Mesh},
     {"Models/hole_0_cactus.b3d", Mesh}, {"Models/hole_0_brush.b3d", Mesh}, {"Models/hole_0_minecart.b3d", Mesh},
     {"Models/hole_0_watercontainer.b3d", Mesh}, {"Models/hole_0_water.b3d", Mesh}, {"Textures/terrian0.jpg", Texture},
     {"Models/hole_1_ground.b3d", Mesh}, {"Models/hole_1_bricks.b3d", Mesh}, {"Models/hole_1_grass.b3d", Mesh},
+    {"Models/hole_1_grassview.b3d", Mesh},
     {"Models/hole_1_cup.b3d", Mesh}, {"Models/hole_1_barrels.b3d", Mesh}, {"Models/hole_1_longhorn.b3d", Mesh},
     {"Models/hole_1_wagonwheels.b3d", Mesh}, {"Models/hole_1_cactus.b3d", Mesh}, {"Models/hole_1_brush.b3d", Mesh},
     {"Textures/terrian1.jpg", Texture},

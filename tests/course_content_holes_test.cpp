@@ -264,6 +264,38 @@ TEST_P(HoleMeshes, GrassIsOneWeldedSheetWithOnlyItsBorderAndTheCupOpen)
     for (const Triangle& t : grass) EXPECT_GT(t.normal().Y, 0.8f) << "a grass triangle faces down or is too steep";
 }
 
+// The grass the game draws is the grass the ball rolls on, in fewer cells: one welded
+// sheet with the same borders and cup, and every vertex of the rolling grass on it.
+TEST_P(HoleMeshes, DrawnGrassIsTheRollingGrassInFewerCells)
+{
+    const std::vector<Triangle> grass = meshes.triangles(part(GetParam(), "grass"));
+    const std::vector<Triangle> drawn = meshes.triangles(part(GetParam(), "grassview"));
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_LT(drawn.size(), grass.size() * 3 / 4);
+    EXPECT_EQ(loopCount(openEdges(drawn)), GetParam().greens + 1) << "a crack or a T-joint in the drawn grass";
+    for (const Triangle& t : drawn) EXPECT_GT(t.normal().Y, 0.8f);
+    auto drawnHeight = [&](const vector3df& p) -> std::optional<float> {
+        for (const Triangle& t : drawn) {
+            const float d = (t.b.X - t.a.X) * (t.c.Z - t.a.Z) - (t.c.X - t.a.X) * (t.b.Z - t.a.Z);
+            if (std::fabs(d) < 1e-12f) continue;
+            const float u = ((p.X - t.a.X) * (t.c.Z - t.a.Z) - (t.c.X - t.a.X) * (p.Z - t.a.Z)) / d;
+            const float v = ((t.b.X - t.a.X) * (p.Z - t.a.Z) - (p.X - t.a.X) * (t.b.Z - t.a.Z)) / d;
+            if (u < -1e-4f || v < -1e-4f || u + v > 1 + 1e-4f) continue;
+            return t.a.Y + u * (t.b.Y - t.a.Y) + v * (t.c.Y - t.a.Y);
+        }
+        return std::nullopt;
+    };
+    for (size_t k = 0; k < grass.size(); k += 5) {
+        // A border vertex on a gentle bend may lie a hair (2 mm) outside the drawn border.
+        std::optional<float> y = drawnHeight(grass[k].a);
+        for (float dx : {-0.003f, 0.003f})
+            for (float dz : {-0.003f, 0.003f})
+                if (!y) y = drawnHeight(grass[k].a + vector3df(dx, 0, dz));
+        ASSERT_TRUE(y) << "no drawn grass over (" << grass[k].a.X << ", " << grass[k].a.Z << ")";
+        EXPECT_NEAR(*y, grass[k].a.Y, 0.006f) << "at (" << grass[k].a.X << ", " << grass[k].a.Z << ")";
+    }
+}
+
 TEST_P(HoleMeshes, LineOfPlayHasNoStepsOrKinks)
 {
     const HoleCase& hole = GetParam();

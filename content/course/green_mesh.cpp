@@ -20,6 +20,8 @@ constexpr float kLevelTolerance = 0.002f; // the rim may differ from the cup hei
 constexpr float kRestingMargin = 0.12f;   // a ball on the cup floor lies this far below the cup depth
 constexpr float kMinCupDepth = 0.55f;
 constexpr float kCupTile = 0.6f;          // units of cup wall per repeat of its texture
+constexpr float kDrawnShape = 0.002f;     // units the drawn grass may stray from the grass the ball rolls on
+constexpr int kLongestDrawnRun = 16;      // rows one drawn cell may span (4 units)
 
 using model::Surface;
 
@@ -59,12 +61,13 @@ public:
         return surface_.add({position, {0, 1, 0}, {side / kGrassTile, s / kGrassTile}, {1, 1, 1, 1}});
     }
 
-    // A cell as two triangles, split along the diagonal that follows the true surface more closely.
-    void cell(int i, int j)
+    // A cell between grid lines i0..i1 and j0..j1 as two triangles, split along the
+    // diagonal that follows the true surface more closely.
+    void cell(int i0, int j0, int i1, int j1)
     {
-        uint32_t a = corner(i, j), b = corner(i + 1, j), c = corner(i + 1, j + 1), d = corner(i, j + 1);
-        const float sm = 0.5f * (grid_.s(i) + grid_.s(i + 1));
-        const float sideMid = grid_.ribbon.halfWidth(sm) * (2.0f * (float(j) + 0.5f) / float(grid_.columns) - 1.0f);
+        uint32_t a = corner(i0, j0), b = corner(i1, j0), c = corner(i1, j1), d = corner(i0, j1);
+        const float sm = 0.5f * (grid_.s(i0) + grid_.s(i1));
+        const float sideMid = grid_.ribbon.halfWidth(sm) * (float(j0 + j1) / float(grid_.columns) - 1.0f);
         const float truth = grid_.ribbon.height(sm, sideMid);
         auto y = [&](uint32_t v) { return surface_.vertices[v].position.y; };
         if (std::fabs(0.5f * (y(a) + y(c)) - truth) <= std::fabs(0.5f * (y(b) + y(d)) - truth)) {
@@ -87,6 +90,78 @@ struct CupBlock {
     int i0 = -1, i1 = -1, j0 = -1, j1 = -1;  // grid lines bounding the replaced cells
     bool holds(int i, int j) const { return i >= i0 && i < i1 && j >= j0 && j < j1; }
 };
+
+// The grid lines a grass mesh is laid on: every one, or (for drawing) those the grass
+// needs to keep its shape.
+struct Lines {
+    std::vector<int> rows, columns;  // ascending, from 0 to the last
+};
+
+Lines everyLine(const Grid& grid)
+{
+    Lines lines;
+    for (int i = 0; i <= grid.rows; ++i) lines.rows.push_back(i);
+    for (int j = 0; j <= grid.columns; ++j) lines.columns.push_back(j);
+    return lines;
+}
+
+// Lines from 0 to `last`, leaving out those that lie within kDrawnShape of the straight
+// run between their kept neighbours (`between(a, b)` tells) and never one of `forced`.
+template <typename Between>
+std::vector<int> keptLines(int last, int longestRun, const CupBlock& block, bool rows, Between between)
+{
+    auto forced = [&](int k) { return rows ? (k >= block.i0 && k <= block.i1) : (k >= block.j0 && k <= block.j1); };
+    std::vector<int> kept{0};
+    while (kept.back() < last) {
+        const int a = kept.back();
+        int b = a + 1;
+        for (int next = a + 2; next <= std::min(last, a + longestRun) && !forced(next - 1) && between(a, next); ++next)
+            b = next;
+        kept.push_back(b);
+    }
+    return kept;
+}
+
+// The lines the drawn grass keeps: a straight, evenly sloped stretch is one long cell;
+// bends, crests and the block round the cup keep every line.
+Lines drawnLines(const Grid& grid, const CupBlock& block)
+{
+    std::vector<Vec3> at(size_t(grid.rows + 1) * size_t(grid.columns + 1));
+    auto point = [&](int i, int j) -> Vec3& { return at[size_t(i) * size_t(grid.columns + 1) + size_t(j)]; };
+    for (int i = 0; i <= grid.rows; ++i)
+        for (int j = 0; j <= grid.columns; ++j) point(i, j) = grid.ribbon.point(grid.s(i), grid.side(i, j));
+    auto near = [](Vec3 p, Vec3 a, Vec3 b, float t) { return model::length(p - (a + (b - a) * t)) <= kDrawnShape; };
+    Lines lines;
+    lines.rows = keptLines(grid.rows, kLongestDrawnRun, block, true, [&](int a, int b) {
+        for (int k = a + 1; k < b; ++k)
+            for (int j = 0; j <= grid.columns; ++j)
+                if (!near(point(k, j), point(a, j), point(b, j), float(k - a) / float(b - a))) return false;
+        return true;
+    });
+    // Across, a cell over merged rows must also be near flat: its two triangles, either
+    // way split, differ by half its twist in the middle, where the vertices left out lie.
+    lines.columns = keptLines(grid.columns, grid.columns, block, false, [&](int a, int b) {
+        for (int i = 0; i <= grid.rows; ++i)
+            for (int k = a + 1; k < b; ++k)
+                if (!near(point(i, k), point(i, a), point(i, b), float(k - a) / float(b - a))) return false;
+        for (size_t r = 0; r + 1 < lines.rows.size(); ++r) {
+            const int i0 = lines.rows[r], i1 = lines.rows[r + 1];
+            const float twist = point(i0, a).y + point(i1, b).y - point(i1, a).y - point(i0, b).y;
+            if (i1 > i0 + 1 && std::fabs(twist) > kDrawnShape) return false;
+        }
+        return true;
+    });
+    return lines;
+}
+
+// The cells between neighbouring kept lines, but those of the cup's block.
+void layCells(const Lines& lines, const CupBlock& block, GrassBuilder& builder)
+{
+    for (size_t r = 0; r + 1 < lines.rows.size(); ++r)
+        for (size_t c = 0; c + 1 < lines.columns.size(); ++c)
+            if (!block.holds(lines.rows[r], lines.columns[c]))
+                builder.cell(lines.rows[r], lines.columns[c], lines.rows[r + 1], lines.columns[c + 1]);
+}
 
 CupBlock cupBlock(const Grid& grid, float s, float side, const std::string& where)
 {
@@ -186,9 +261,7 @@ GreenSurface buildGreen(const Ribbon& ribbon, const HolePlan& plan, bool holdsCu
         ribbon.locate(cup, s, side);
         block = cupBlock(grid, s, side, where);
     }
-    for (int i = 0; i < grid.rows; ++i)
-        for (int j = 0; j < grid.columns; ++j)
-            if (!block.holds(i, j)) builder.cell(i, j);
+    layCells(everyLine(grid), block, builder);
     if (holdsCup) {
         out.rim = cutCup(grid, block, builder, surface, cup, where);
         for (const Vec3& p : out.rim)
@@ -198,6 +271,12 @@ GreenSurface buildGreen(const Ribbon& ribbon, const HolePlan& plan, bool holdsCu
     }
     smoothNormals(surface);
     out.outline = outlineOf(grid);
+
+    Surface& drawn = out.drawn.surface("grass");
+    GrassBuilder drawnBuilder(grid, drawn);
+    layCells(drawnLines(grid, block), block, drawnBuilder);
+    if (holdsCup) cutCup(grid, block, drawnBuilder, drawn, cup, where);
+    smoothNormals(drawn);
     return out;
 }
 

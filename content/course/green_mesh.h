@@ -25,6 +25,9 @@ struct OutlinePoint {
 
 struct GreenSurface {
     model::Mesh grass;
+    // The same grass for drawing: long straight, evenly sloped stretches in long cells,
+    // every vertex of `grass` within 2 mm of it; the cup's rings as in `grass`.
+    model::Mesh drawn;
     std::vector<OutlinePoint> outline;  // closed: the right border out, the end, the left border back, the start
     std::vector<Vec3> rim;              // the cup's rim, round the cup (empty on a green without the cup)
 };

@@ -1,4 +1,5 @@
-// The hole generator: every registered plan becomes hole_N_grass.b3d, hole_N_bricks.b3d,
+// The hole generator: every registered plan becomes hole_N_grass.b3d (with
+// hole_N_grassview.b3d, the same grass in fewer cells for drawing), hole_N_bricks.b3d,
 // hole_N_cup.b3d and hole_N_ground.b3d, and one hole_N_<prop>.b3d per kind of prop the
 // plan scatters (with hole_N_water.b3d for a water container's falling water), and the
 // hole's sand texture terrianN.jpg.
@@ -44,6 +45,7 @@ HoleMeshes buildHole(const HolePlan& plan)
     for (size_t g = 0; g < ribbons.size(); ++g) {
         greens.push_back(buildGreen(ribbons[g], plan, int(g) == cupGreen, where(plan)));
         hole.grass.add(greens.back().grass);
+        hole.drawnGrass.add(greens.back().drawn);
     }
     const Sand sand(plan, ribbons, greens);
     const auto sandHeight = [&](Vec2 p) { return sand.height(p); };
@@ -73,6 +75,7 @@ void generateHoles(ContentOutput& output)
         const HoleMeshes hole = buildHole(plan);
         const std::string prefix = "Models/hole_" + std::to_string(plan.number) + "_";
         output.write(prefix + "grass.b3d", model::writeB3d(hole.grass));
+        output.write(prefix + "grassview.b3d", model::writeB3d(hole.drawnGrass));
         output.write(prefix + "bricks.b3d", model::writeB3d(hole.bricks));
         output.write(prefix + "cup.b3d", model::writeB3d(hole.cup));
         output.write(prefix + "ground.b3d", model::writeB3d(hole.ground));

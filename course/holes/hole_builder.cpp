@@ -272,10 +272,14 @@ void addPipes(const HoleDefinition& definition, const HoleRow& row, const Surfac
     }
 }
 
-void addGrass(const Surface& surface)
+// The ball rolls on the full grass; the node draws its lighter twin (the same shape in
+// fewer cells) when the hole has one.
+void addGrass(const HoleRow& row, const Surface& surface)
 {
     BodyNode grass = addSurface(surface, true);
     if (grass.node) {
+        if (irr::scene::IAnimatedMesh* drawn = loadModel(holeModel(row.hole, "grassview")))
+            static_cast<irr::scene::IMeshSceneNode*>(grass.node)->setMesh(drawn->getMesh(0));
         grass.node->setMaterialTexture(0, texture("grass.jpg"));
         setEmissive(grass.node, 178);
     }
@@ -368,7 +372,7 @@ void buildHole(const HoleDefinition& definition)
     for (const WaterItem& water : definition.water) addWaterMesh(water);
     addBricks(surfaces.bricks);
     addPipes(definition, *row, surfaces);
-    addGrass(surfaces.grass);
+    addGrass(*row, surfaces.grass);
     addCup(surfaces.cup);
     if (row->blade) addBladeOnPin(*bladeRow(row->hole));
     addFlagpole(*row);
