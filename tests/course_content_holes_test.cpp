@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <set>
 #include <optional>
 #include <string>
 #include <utility>
@@ -293,6 +294,34 @@ TEST_P(HoleMeshes, DrawnGrassIsTheRollingGrassInFewerCells)
                 if (!y) y = drawnHeight(grass[k].a + vector3df(dx, 0, dz));
         ASSERT_TRUE(y) << "no drawn grass over (" << grass[k].a.X << ", " << grass[k].a.Z << ")";
         EXPECT_NEAR(*y, grass[k].a.Y, 0.006f) << "at (" << grass[k].a.X << ", " << grass[k].a.Z << ")";
+    }
+}
+
+// A drawn pipe is its tube without the rings inside straight runs: every vertex one of
+// the tube's, every vertex of the tube on one of its edges, no crack between.
+TEST_P(HoleMeshes, DrawnPipesAreTheTubesWithoutTheirStraightRings)
+{
+    for (const char* name : {"pipes", "slickpipes"}) {
+        const std::vector<Triangle> tube = meshes.triangles(part(GetParam(), name));
+        if (tube.empty()) continue;
+        SCOPED_TRACE(name);
+        const std::vector<Triangle> drawn = meshes.triangles(part(GetParam(), (std::string(name) + "view").c_str()));
+        ASSERT_FALSE(drawn.empty());
+        EXPECT_LT(drawn.size(), tube.size());
+        EXPECT_EQ(loopCount(openEdges(drawn)), loopCount(openEdges(tube)));  // the seams and the mouths, no crack
+        std::set<std::tuple<float, float, float>> tubeCorners;
+        for (const Triangle& t : tube)
+            for (const vector3df& p : {t.a, t.b, t.c}) tubeCorners.insert({p.X, p.Y, p.Z});
+        for (const Triangle& t : drawn)
+            for (const vector3df& p : {t.a, t.b, t.c}) ASSERT_TRUE(tubeCorners.count({p.X, p.Y, p.Z}));
+        for (size_t k = 0; k < tube.size(); k += 7) {
+            const vector3df& v = tube[k].a;
+            bool onEdge = false;
+            for (size_t d = 0; d < drawn.size() && !onEdge; ++d)
+                for (auto [p, q] : {std::pair{drawn[d].a, drawn[d].b}, {drawn[d].b, drawn[d].c}, {drawn[d].c, drawn[d].a}})
+                    onEdge = onEdge || v.getDistanceFrom(p) + v.getDistanceFrom(q) - p.getDistanceFrom(q) < 1e-4f;
+            EXPECT_TRUE(onEdge) << "(" << v.X << ", " << v.Y << ", " << v.Z << ") off the drawn tube";
+        }
     }
 }
 

@@ -1,5 +1,5 @@
 // The hole generator: every registered plan becomes hole_N_grass.b3d (with
-// hole_N_grassview.b3d, the same grass in fewer cells for drawing), hole_N_bricks.b3d,
+// hole_N_grassview.b3d, the same grass in fewer cells for drawing; pipes likewise), hole_N_bricks.b3d,
 // hole_N_cup.b3d and hole_N_ground.b3d, and one hole_N_<prop>.b3d per kind of prop the
 // plan scatters (with hole_N_water.b3d for a water container's falling water), and the
 // hole's sand texture terrianN.jpg.
@@ -62,7 +62,10 @@ HoleMeshes buildHole(const HolePlan& plan)
         model::Mesh water = town::propWater(spot.kind, spot.variant);
         if (!water.surfaces.empty()) hole.props[spot.water.empty() ? "water" : spot.water].add(water.transform(place));
     }
-    for (const Pipe& pipe : plan.pipes) (pipe.slick ? hole.slickPipes : hole.pipes).add(buildPipe(pipe, where(plan)));
+    for (const Pipe& pipe : plan.pipes) {
+        (pipe.slick ? hole.slickPipes : hole.pipes).add(buildPipe(pipe, where(plan)));
+        (pipe.slick ? hole.drawnSlickPipes : hole.drawnPipes).add(buildPipe(pipe, where(plan), true));
+    }
     return hole;
 }
 
@@ -80,8 +83,14 @@ void generateHoles(ContentOutput& output)
         output.write(prefix + "cup.b3d", model::writeB3d(hole.cup));
         output.write(prefix + "ground.b3d", model::writeB3d(hole.ground));
         for (const auto& [name, mesh] : hole.props) output.write(prefix + name + ".b3d", model::writeB3d(mesh));
-        if (!hole.pipes.surfaces.empty()) output.write(prefix + "pipes.b3d", model::writeB3d(hole.pipes));
-        if (!hole.slickPipes.surfaces.empty()) output.write(prefix + "slickpipes.b3d", model::writeB3d(hole.slickPipes));
+        if (!hole.pipes.surfaces.empty()) {
+            output.write(prefix + "pipes.b3d", model::writeB3d(hole.pipes));
+            output.write(prefix + "pipesview.b3d", model::writeB3d(hole.drawnPipes));
+        }
+        if (!hole.slickPipes.surfaces.empty()) {
+            output.write(prefix + "slickpipes.b3d", model::writeB3d(hole.slickPipes));
+            output.write(prefix + "slickpipesview.b3d", model::writeB3d(hole.drawnSlickPipes));
+        }
         output.write("Textures/terrian" + std::to_string(plan.number) + ".jpg",
                      encodeJpeg(town::sandPicture(plan.terrain.look), 90));
     }

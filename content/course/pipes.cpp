@@ -17,6 +17,7 @@ constexpr float kCornerCut = 1.5f;      // how far round a corner the bend begin
 constexpr float kSmallestRadius = 0.3f; // the ball (radius 0.25) must pass freely
 constexpr float kUvRepeatsPerUnit = 0.5f;
 constexpr float kPi = 3.14159265f;
+constexpr float kStraight = 1e-4f;      // change of direction between rings below which the line runs straight
 
 // Straight runs between the points, each inner corner rounded by a curve that
 // leaves the runs up to kCornerCut units before and after the point.
@@ -76,18 +77,46 @@ Vec3 ringPoint(const Frame& f, int k, float radius)
     return f.at + f.side * (std::cos(a) * radius) + f.up * (std::sin(a) * radius);
 }
 
+struct Ring {
+    Frame frame;
+    float along = 0;  // units of centre line from the first ring
+};
+
+std::vector<Ring> ringsAlong(const std::vector<Frame>& frames)
+{
+    std::vector<Ring> rings;
+    float along = 0;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (i > 0) along += model::length(frames[i].at - frames[i - 1].at);
+        rings.push_back({frames[i], along});
+    }
+    return rings;
+}
+
+// The rings a drawn pipe needs: inside a straight run the tube is the same cylinder
+// whether or not the rings between its ends are there.
+std::vector<Ring> drawnRings(const std::vector<Ring>& rings)
+{
+    std::vector<Ring> kept;
+    for (size_t i = 0; i < rings.size(); ++i) {
+        const bool end = i == 0 || i + 1 == rings.size();
+        if (end || model::length(rings[i].frame.forward - rings[i - 1].frame.forward) > kStraight ||
+            model::length(rings[i + 1].frame.forward - rings[i].frame.forward) > kStraight)
+            kept.push_back(rings[i]);
+    }
+    return kept;
+}
+
 // One skin of the tube: outward normals for the outside, inward for the inside.
-void addSkin(model::Surface& s, const std::vector<Frame>& rings, float radius, bool inside)
+void addSkin(model::Surface& s, const std::vector<Ring>& rings, float radius, bool inside)
 {
     const uint32_t first = uint32_t(s.vertices.size());
-    float along = 0;
-    for (size_t i = 0; i < rings.size(); ++i) {
-        if (i > 0) along += model::length(rings[i].at - rings[i - 1].at);
+    for (const Ring& ring : rings) {
         for (int k = 0; k <= kSides; ++k) {
-            const Vec3 p = ringPoint(rings[i], k, radius);
-            Vec3 n = model::normalized(p - rings[i].at);
+            const Vec3 p = ringPoint(ring.frame, k, radius);
+            Vec3 n = model::normalized(p - ring.frame.at);
             if (inside) n = n * -1.0f;
-            s.add({p, n, {float(k) / float(kSides), along * kUvRepeatsPerUnit}});
+            s.add({p, n, {float(k) / float(kSides), ring.along * kUvRepeatsPerUnit}});
         }
     }
     const uint32_t row = kSides + 1;
@@ -118,17 +147,18 @@ void addLip(model::Surface& s, const Frame& f, float inner, float outer, bool st
 
 }  // namespace
 
-model::Mesh buildPipe(const Pipe& pipe, const std::string& where)
+model::Mesh buildPipe(const Pipe& pipe, const std::string& where, bool forDrawing)
 {
     if (pipe.path.size() < 2) throw std::runtime_error(where + ": a pipe needs two or more points");
     if (pipe.radius < kSmallestRadius) throw std::runtime_error(where + ": a pipe narrower than the ball can pass");
-    const std::vector<Frame> rings = frames(centreLine(pipe.path));
+    std::vector<Ring> rings = ringsAlong(frames(centreLine(pipe.path)));
+    if (forDrawing) rings = drawnRings(rings);
     model::Mesh mesh;
     model::Surface& s = mesh.surface(pipe.slick ? "slickpipe" : "pipe");
     addSkin(s, rings, pipe.radius + kWall, false);
     addSkin(s, rings, pipe.radius, true);
-    addLip(s, rings.front(), pipe.radius, pipe.radius + kWall, true);
-    addLip(s, rings.back(), pipe.radius, pipe.radius + kWall, false);
+    addLip(s, rings.front().frame, pipe.radius, pipe.radius + kWall, true);
+    addLip(s, rings.back().frame, pipe.radius, pipe.radius + kWall, false);
     return mesh;
 }
 

@@ -11,7 +11,8 @@
 namespace course {
 
 // Throws std::runtime_error (naming `where`) for a pipe of fewer than two points
-// or a radius too small for the ball.
-model::Mesh buildPipe(const Pipe& pipe, const std::string& where);
+// or a radius too small for the ball. `forDrawing`: the same tube with the rings inside
+// its straight runs left out (the ball rolls on the full one).
+model::Mesh buildPipe(const Pipe& pipe, const std::string& where, bool forDrawing = false);
 
 }  // namespace course

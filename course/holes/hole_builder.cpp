@@ -245,10 +245,18 @@ void addBricks(const Surface& surface)
     game.bodies.bricks = bricks;
 }
 
-BodyNode addPipeSurface(const Surface& surface, const std::string& normal)
+// Like the grass, a pipe surface is drawn from its lighter twin (`drawnFile`) when there is one.
+void drawFromTwin(irr::scene::ISceneNode* node, const std::string& drawnFile)
+{
+    if (irr::scene::IAnimatedMesh* drawn = loadModel(drawnFile))
+        static_cast<irr::scene::IMeshSceneNode*>(node)->setMesh(drawn->getMesh(0));
+}
+
+BodyNode addPipeSurface(const Surface& surface, const std::string& normal, const std::string& drawnFile)
 {
     BodyNode pipes = addSurface(surface, false);
     if (pipes.node) {
+        drawFromTwin(pipes.node, drawnFile);
         pipes.node->setMaterialTexture(0, texture("pipes.jpg"));
         setNormalTexture(pipes.node, normal);
         setEmissive(pipes.node, 178);
@@ -259,9 +267,14 @@ BodyNode addPipeSurface(const Surface& surface, const std::string& normal)
 
 void addPipes(const HoleDefinition& definition, const HoleRow& row, const Surfaces& surfaces)
 {
-    auto pipes = [&] { if (row.pipes) game.bodies.pipes = addPipeSurface(surfaces.pipes, definition.pipesNormal); };
+    auto pipes = [&] {
+        if (row.pipes)
+            game.bodies.pipes = addPipeSurface(surfaces.pipes, definition.pipesNormal, holeModel(row.hole, "pipesview"));
+    };
     auto slick = [&] {
-        if (row.slickPipes) game.bodies.slickPipes = addPipeSurface(surfaces.slickPipes, definition.pipesNormal);
+        if (row.slickPipes)
+            game.bodies.slickPipes =
+                addPipeSurface(surfaces.slickPipes, definition.pipesNormal, holeModel(row.hole, "slickpipesview"));
     };
     if (definition.slickPipesFirst) {
         slick();
@@ -273,13 +286,12 @@ void addPipes(const HoleDefinition& definition, const HoleRow& row, const Surfac
 }
 
 // The ball rolls on the full grass; the node draws its lighter twin (the same shape in
-// fewer cells) when the hole has one.
+// fewer cells).
 void addGrass(const HoleRow& row, const Surface& surface)
 {
     BodyNode grass = addSurface(surface, true);
     if (grass.node) {
-        if (irr::scene::IAnimatedMesh* drawn = loadModel(holeModel(row.hole, "grassview")))
-            static_cast<irr::scene::IMeshSceneNode*>(grass.node)->setMesh(drawn->getMesh(0));
+        drawFromTwin(grass.node, holeModel(row.hole, "grassview"));
         grass.node->setMaterialTexture(0, texture("grass.jpg"));
         setEmissive(grass.node, 178);
     }
