@@ -15,6 +15,7 @@ using irr::scene::ISceneNode;
 // The engine draws transparent nodes after the solid ones, farthest first: a node this
 // far from any camera is the first of them, so it runs right after the last solid node.
 constexpr float kBeyondEverything = 1.0e6f;  // units
+constexpr float kCoverInset = 0.3f;          // units in from the grass's edge where the sand under it may go
 
 irr::video::SColor vertexColour(const irr::scene::IMeshBuffer* buffer, irr::u32 v)
 {
@@ -25,11 +26,8 @@ irr::video::SColor vertexColour(const irr::scene::IMeshBuffer* buffer, irr::u32 
     }
 }
 
-// The triangles to draw a ground buffer with (presentation/ground_mesh.h); empty
-// when it is not a 16-bit grid of vertices, and it is drawn as loaded.
-std::vector<uint16_t> groundIndices(irr::scene::IMeshBuffer* buffer)
+std::vector<GroundPoint> groundPoints(const irr::scene::IMeshBuffer* buffer)
 {
-    if (buffer->getIndexType() != irr::video::EIT_16BIT || buffer->getIndexCount() < 3) return {};
     std::vector<GroundPoint> points(buffer->getVertexCount());
     for (irr::u32 v = 0; v < buffer->getVertexCount(); ++v) {
         const irr::core::vector3df& p = buffer->getPosition(v);
@@ -37,6 +35,15 @@ std::vector<uint16_t> groundIndices(irr::scene::IMeshBuffer* buffer)
         const irr::core::vector2df& uv = buffer->getTCoords(v);
         points[v] = {p.X, p.Z, p.Y, {colour.getRed() / 255.0f, colour.getGreen() / 255.0f, colour.getBlue() / 255.0f, uv.X, uv.Y}};
     }
+    return points;
+}
+
+// The triangles to draw a ground buffer with (presentation/ground_mesh.h); empty
+// when it is not a 16-bit grid of vertices, and it is drawn as loaded.
+std::vector<uint16_t> groundIndices(irr::scene::IMeshBuffer* buffer)
+{
+    if (buffer->getIndexType() != irr::video::EIT_16BIT || buffer->getIndexCount() < 3) return {};
+    const std::vector<GroundPoint> points = groundPoints(buffer);
     const irr::u16* loaded = buffer->getIndices();
     const std::vector<uint16_t> first(loaded, loaded + 3);
     std::vector<uint16_t> indices = groundDrawIndices(points, groundWinding(points, first));
@@ -130,6 +137,20 @@ public:
         if (gl) glDepthRange(0.0, 1.0);
     }
 
+    // Leaves out the sand under `cover` from the triangles it draws (not from what it was loaded with).
+    void hideUnder(const std::vector<CoverTriangle>& cover)
+    {
+        for (irr::u32 i = 0; mesh_ && i < mesh_->getMeshBufferCount(); ++i) {
+            if (drawBuffers_[i] == mesh_->getMeshBuffer(i)) continue;
+            auto* merged = static_cast<irr::scene::SMeshBuffer*>(drawBuffers_[i]);
+            const std::vector<uint16_t> drawn(merged->Indices.const_pointer(), merged->Indices.const_pointer() + merged->Indices.size());
+            const std::vector<uint16_t> kept = withoutGroundUnder(groundPoints(merged), drawn, cover, kCoverInset);
+            merged->Indices.set_used(0);
+            for (uint16_t index : kept) merged->Indices.push_back(index);
+            merged->setDirty(irr::scene::EBT_INDEX);
+        }
+    }
+
     // The engine's sky box lies halfway between the camera's near and far planes.
     float skyCut() const
     {
@@ -153,6 +174,27 @@ private:
 };
 
 }  // namespace
+
+void hideGroundUnder(irr::scene::IMesh* cover)
+{
+    if (!cover) return;
+    std::vector<CoverTriangle> triangles;
+    for (irr::u32 b = 0; b < cover->getMeshBufferCount(); ++b) {
+        const irr::scene::IMeshBuffer* buffer = cover->getMeshBuffer(b);
+        if (buffer->getIndexType() != irr::video::EIT_16BIT) continue;
+        const irr::u16* index = buffer->getIndices();
+        for (irr::u32 k = 0; k + 2 < buffer->getIndexCount(); k += 3) {
+            CoverTriangle t;
+            for (int c = 0; c < 3; ++c) {
+                const irr::core::vector3df& p = buffer->getPosition(index[k + c]);
+                t.x[c] = p.X, t.y[c] = p.Y, t.z[c] = p.Z;
+            }
+            triangles.push_back(t);
+        }
+    }
+    for (ISceneNode* node : game.engine.sceneManager->getRootSceneNode()->getChildren())
+        if (auto* backdrop = dynamic_cast<BackdropNode*>(node)) backdrop->hideUnder(triangles);
+}
 
 ISceneNode* addBackdrop(irr::scene::IMesh* mesh, ISceneNode* sky)
 {

@@ -10,3 +10,8 @@
 // materials are the mesh's (set them through the node as on any mesh node), and for
 // `sky` (null: none), which the engine then no longer draws itself.
 irr::scene::ISceneNode* addBackdrop(irr::scene::IMesh* mesh, irr::scene::ISceneNode* sky);
+
+// Leaves out of the backdrop's sand the triangles that lie wholly under `cover` (the
+// hole's grass): nobody sees them, and the rasteriser would still test them against
+// the depth of every pixel they cover. The collision keeps them.
+void hideGroundUnder(irr::scene::IMesh* cover);

@@ -320,3 +320,90 @@ float skyCutBelowEye(float eyeX, float eyeY, float eyeZ, const GroundExtent& gro
     // The box's side faces reach out to sqrt(2) half sizes at its corners.
     return std::sqrt(2.0f) * skyHalfSize * std::tan(rimBelowHorizon);
 }
+
+namespace {
+
+// The cover's triangles bucketed by the unit cells their bounds touch.
+class CoverGrid {
+public:
+    explicit CoverGrid(const std::vector<CoverTriangle>& cover) : cover_(cover)
+    {
+        if (cover.empty()) return;
+        minX_ = maxX_ = cover[0].x[0];
+        minZ_ = maxZ_ = cover[0].z[0];
+        for (const CoverTriangle& t : cover)
+            for (int k = 0; k < 3; ++k) {
+                minX_ = std::min(minX_, t.x[k]), maxX_ = std::max(maxX_, t.x[k]);
+                minZ_ = std::min(minZ_, t.z[k]), maxZ_ = std::max(maxZ_, t.z[k]);
+            }
+        columns_ = int(maxX_ - minX_) + 1;
+        rows_ = int(maxZ_ - minZ_) + 1;
+        cells_.resize(size_t(columns_) * size_t(rows_));
+        for (size_t i = 0; i < cover.size(); ++i) {
+            const CoverTriangle& t = cover[i];
+            const int c0 = cell(std::min({t.x[0], t.x[1], t.x[2]}) - minX_), c1 = cell(std::max({t.x[0], t.x[1], t.x[2]}) - minX_);
+            const int r0 = cell(std::min({t.z[0], t.z[1], t.z[2]}) - minZ_), r1 = cell(std::max({t.z[0], t.z[1], t.z[2]}) - minZ_);
+            for (int r = r0; r <= std::min(r1, rows_ - 1); ++r)
+                for (int c = c0; c <= std::min(c1, columns_ - 1); ++c) cells_[size_t(r) * size_t(columns_) + size_t(c)].push_back(i);
+        }
+    }
+
+    // The cover's height over (x, z); false when nothing covers it.
+    bool heightAt(float x, float z, float& height) const
+    {
+        if (cover_.empty() || x < minX_ || x > maxX_ || z < minZ_ || z > maxZ_) return false;
+        const int c = std::min(cell(x - minX_), columns_ - 1), r = std::min(cell(z - minZ_), rows_ - 1);
+        for (size_t i : cells_[size_t(r) * size_t(columns_) + size_t(c)]) {
+            const CoverTriangle& t = cover_[i];
+            const float d = (t.x[1] - t.x[0]) * (t.z[2] - t.z[0]) - (t.x[2] - t.x[0]) * (t.z[1] - t.z[0]);
+            if (d == 0) continue;
+            const float u = ((x - t.x[0]) * (t.z[2] - t.z[0]) - (t.x[2] - t.x[0]) * (z - t.z[0])) / d;
+            const float v = ((t.x[1] - t.x[0]) * (z - t.z[0]) - (x - t.x[0]) * (t.z[1] - t.z[0])) / d;
+            if (u < 0 || v < 0 || u + v > 1) continue;
+            height = t.y[0] + u * (t.y[1] - t.y[0]) + v * (t.y[2] - t.y[0]);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    static int cell(float offset) { return std::max(0, int(offset)); }
+
+    const std::vector<CoverTriangle>& cover_;
+    float minX_ = 0, maxX_ = 0, minZ_ = 0, maxZ_ = 0;
+    int columns_ = 0, rows_ = 0;
+    std::vector<std::vector<size_t>> cells_;
+};
+
+constexpr float kCoverSample = 0.3f;    // units between the points tested on a ground triangle
+constexpr float kCoverClearance = 0.05f;  // the ground lies at least this far below the cover
+
+}  // namespace
+
+std::vector<uint16_t> withoutGroundUnder(const std::vector<GroundPoint>& points, const std::vector<uint16_t>& indices,
+                                         const std::vector<CoverTriangle>& cover, float inset)
+{
+    const CoverGrid grid(cover);
+    auto under = [&](float x, float y, float z) {
+        float top = 0;
+        if (!grid.heightAt(x, z, top) || y > top - kCoverClearance) return false;
+        for (const auto& [dx, dz] : {std::pair{inset, 0.0f}, {-inset, 0.0f}, {0.0f, inset}, {0.0f, -inset}})
+            if (!grid.heightAt(x + dx, z + dz, top)) return false;
+        return true;
+    };
+    std::vector<uint16_t> kept;
+    for (size_t t = 0; t + 2 < indices.size(); t += 3) {
+        const GroundPoint &a = points[indices[t]], &b = points[indices[t + 1]], &c = points[indices[t + 2]];
+        const float longest = std::max({std::hypot(b.x - a.x, b.z - a.z), std::hypot(c.x - b.x, c.z - b.z),
+                                        std::hypot(a.x - c.x, a.z - c.z)});
+        const int n = std::max(1, int(std::ceil(longest / kCoverSample)));
+        bool hidden = true;
+        for (int i = 0; i <= n && hidden; ++i)
+            for (int j = 0; i + j <= n && hidden; ++j) {
+                const float u = float(i) / float(n), v = float(j) / float(n), w = 1 - u - v;
+                hidden = under(w * a.x + u * b.x + v * c.x, w * a.y + u * b.y + v * c.y, w * a.z + u * b.z + v * c.z);
+            }
+        if (!hidden) kept.insert(kept.end(), {indices[t], indices[t + 1], indices[t + 2]});
+    }
+    return kept;
+}

@@ -40,3 +40,14 @@ struct GroundExtent {
     float lowest = 0;
 };
 float skyCutBelowEye(float eyeX, float eyeY, float eyeZ, const GroundExtent& ground, float skyHalfSize);
+
+// A triangle of a surface over the ground (the grass), corners in (x, y, z).
+struct CoverTriangle {
+    float x[3], y[3], z[3];
+};
+
+// `indices` (ground triangles over `points`) without those lying wholly under `cover`:
+// every point of such a triangle at least `inset` in from the cover's edge and below it,
+// where nobody sees it.
+std::vector<uint16_t> withoutGroundUnder(const std::vector<GroundPoint>& points, const std::vector<uint16_t>& indices,
+                                         const std::vector<CoverTriangle>& cover, float inset);

@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <random>
+#include <set>
 #include <utility>
 
 #include "presentation/ground_mesh.h"
@@ -187,4 +189,47 @@ TEST(GroundMesh, TheSkyCutStaysBelowTheGroundsRimInEveryDirection)
             const float cutBelow = std::atan(cut / (std::sqrt(2.0f) * half));
             EXPECT_GT(cutBelow, rimBelow + 0.05f) << eyeX << " " << eyeY;
         }
+}
+
+TEST(GroundMesh, SandWhollyUnderTheGrassIsLeftOutAndNothingElse)
+{
+    // A plain grid of 0.5-unit cells from -10 to 10, two triangles a cell.
+    std::vector<GroundPoint> points;
+    const int n = 40;
+    for (int r = 0; r <= n; ++r)
+        for (int c = 0; c <= n; ++c) points.push_back({-10 + 0.5f * float(c), -10 + 0.5f * float(r)});
+    std::vector<uint16_t> indices;
+    for (int r = 0; r < n; ++r)
+        for (int c = 0; c < n; ++c) {
+            const auto a = uint16_t(r * (n + 1) + c), b = uint16_t(a + 1), d = uint16_t(a + n + 1), e = uint16_t(d + 1);
+            indices.insert(indices.end(), {a, b, e, a, e, d});
+        }
+    // Grass 1 unit up over x -5..5, z 0..10.
+    std::vector<CoverTriangle> grass{{{-5, 5, 5}, {1, 1, 1}, {0, 0, 10}}, {{-5, 5, -5}, {1, 1, 1}, {0, 10, 10}}};
+    // A hump of sand that rises through the grass at x > 3.
+    for (GroundPoint& p : points) p.y = p.x > 3 ? 1.5f : 0.0f;
+
+    const float inset = 0.3f;
+    const std::vector<uint16_t> kept = withoutGroundUnder(points, indices, grass, inset);
+    std::multiset<std::array<uint16_t, 3>> left;
+    for (size_t t = 0; t < kept.size(); t += 3) left.insert({kept[t], kept[t + 1], kept[t + 2]});
+    size_t removed = 0;
+    for (size_t t = 0; t < indices.size(); t += 3) {
+        const GroundPoint &a = points[indices[t]], &b = points[indices[t + 1]], &c = points[indices[t + 2]];
+        const bool isLeft = left.count({indices[t], indices[t + 1], indices[t + 2]}) > 0;
+        const float x0 = std::min({a.x, b.x, c.x}), x1 = std::max({a.x, b.x, c.x});
+        const float z0 = std::min({a.z, b.z, c.z}), z1 = std::max({a.z, b.z, c.z});
+        const bool deepInside = x0 > -5 + inset + 0.01f && x1 < 3 && z0 > inset + 0.01f && z1 < 10 - inset - 0.01f;
+        if (!isLeft) {
+            ++removed;
+            EXPECT_TRUE(x0 >= -5 + inset - 0.01f && x1 <= 5 - inset + 0.01f && z0 >= inset - 0.01f && z1 <= 10 - inset + 0.01f)
+                << "sand at (" << x0 << ", " << z0 << ") left out by the grass's edge";
+            EXPECT_LE(x1, 3.0f) << "the hump through the grass is seen";
+        } else if (deepInside) {
+            ADD_FAILURE() << "sand at (" << x0 << ", " << z0 << ") under the grass is still drawn";
+        }
+    }
+    EXPECT_GT(removed, 200u);
+    EXPECT_EQ(kept.size() + 3 * removed, indices.size());
+    EXPECT_EQ(withoutGroundUnder(points, indices, {}, inset), indices) << "no grass: all drawn";
 }

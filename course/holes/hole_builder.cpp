@@ -292,6 +292,7 @@ void addGrass(const HoleRow& row, const Surface& surface)
     BodyNode grass = addSurface(surface, true);
     if (grass.node) {
         drawFromTwin(grass.node, holeModel(row.hole, "grassview"));
+        hideGroundUnder(static_cast<irr::scene::IMeshSceneNode*>(grass.node)->getMesh());
         grass.node->setMaterialTexture(0, texture("grass.jpg"));
         setEmissive(grass.node, 178);
     }
