@@ -68,6 +68,8 @@ TEST(RobustnessContents, MissingFilesOfEachKindStillStartAndPlay)
         {"a texture", {"Textures/metal.jpg"}, "metal.jpg", true, true, false},
         {"no models", {"Models"}, "Missing model hole_1_ground.b3d", true, false, false},
         {"a model", {"Models/ball.b3d"}, "ball.b3d", true, true, false},
+        {"a drawn twin", {"Models/hole_1_grassview.b3d"}, "hole_1_grassview.b3d: the full mesh is drawn instead", true,
+         true, false},
         {"no sounds", {"Sounds", "Music"}, "Sound file not found", true, true, false},
         {"a sound", {"Sounds/ball.wav"}, "Sound file not found", true, true, false},
         {"no shaders", {"Shaders"}, "shader ../Contents/Shaders/normal.golf not found", true, true, true},

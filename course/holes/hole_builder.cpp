@@ -245,11 +245,16 @@ void addBricks(const Surface& surface)
     game.bodies.bricks = bricks;
 }
 
-// Like the grass, a pipe surface is drawn from its lighter twin (`drawnFile`) when there is one.
+// Like the grass, a pipe surface is drawn from its lighter twin (`drawnFile`); without
+// it, from the mesh the ball rolls on.
 void drawFromTwin(irr::scene::ISceneNode* node, const std::string& drawnFile)
 {
-    if (irr::scene::IAnimatedMesh* drawn = loadModel(drawnFile))
+    irr::scene::IAnimatedMesh* drawn = scene()->getMesh(("../Contents/Models/" + drawnFile).c_str());
+    if (drawn) {
         static_cast<irr::scene::IMeshSceneNode*>(node)->setMesh(drawn->getMesh(0));
+        return;
+    }
+    std::cerr << "Missing model " << drawnFile << ": the full mesh is drawn instead" << std::endl;
 }
 
 BodyNode addPipeSurface(const Surface& surface, const std::string& normal, const std::string& drawnFile)
