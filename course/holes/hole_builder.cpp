@@ -33,9 +33,14 @@ constexpr float kBladeTurnPerFrame = 0.15f;  // the windmill blades' rotation an
 
 irr::scene::ISceneManager* scene() { return game.engine.sceneManager; }
 
+irr::scene::IAnimatedMesh* findModel(const std::string& file)
+{
+    return scene()->getMesh(("../Contents/Models/" + file).c_str());
+}
+
 irr::scene::IAnimatedMesh* loadModel(const std::string& file)
 {
-    irr::scene::IAnimatedMesh* mesh = scene()->getMesh(("../Contents/Models/" + file).c_str());
+    irr::scene::IAnimatedMesh* mesh = findModel(file);
     if (!mesh) std::cerr << "Missing model " << file << ": left out of the hole" << std::endl;
     return mesh;
 }
@@ -249,8 +254,7 @@ void addBricks(const Surface& surface)
 // it, from the mesh the ball rolls on.
 void drawFromTwin(irr::scene::ISceneNode* node, const std::string& drawnFile)
 {
-    irr::scene::IAnimatedMesh* drawn = scene()->getMesh(("../Contents/Models/" + drawnFile).c_str());
-    if (drawn) {
+    if (irr::scene::IAnimatedMesh* drawn = findModel(drawnFile)) {
         static_cast<irr::scene::IMeshSceneNode*>(node)->setMesh(drawn->getMesh(0));
         return;
     }
